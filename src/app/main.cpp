@@ -1,0 +1,7 @@
+#include <cstdio>
+
+int main()
+{
+    std::printf("Lockwell version %s\n", LOCKWELL_VERSION);
+    return 0;
+}

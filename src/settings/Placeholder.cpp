@@ -1,0 +1,1 @@
+int placeholder_settings = 0;
