@@ -1,0 +1,183 @@
+#include "Connection.h"
+
+#include "SqlDialect.h"
+#include "SqlError.h"
+#include "SqlFunctions.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <sqlite3.h>
+
+namespace lw {
+namespace {
+
+[[noreturn]] void failOpen(sqlite3* db, const QString& path)
+{
+    const QString msg = QString::fromUtf8(db ? sqlite3_errmsg(db) : "out of memory");
+    sqlite3_close(db);
+    throw SqlError(QStringLiteral("Cannot open %1: %2").arg(path, msg));
+}
+
+void runRaw(sqlite3* db, const char* sql)
+{
+    char* err = nullptr;
+    if (sqlite3_exec(db, sql, nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db));
+        sqlite3_free(err);
+        throw SqlError(msg);
+    }
+}
+
+} // namespace
+
+Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+
+Connection::~Connection()
+{
+    sqlite3_close_v2(db_);
+}
+
+std::unique_ptr<Connection> Connection::connect(const QString& path, const QString& password,
+                                                const Clock* clock, int flags)
+{
+    sqlite3* db = nullptr;
+    const QByteArray file = QFile::encodeName(path);
+    if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
+        failOpen(db, path);
+    sqlite3_busy_timeout(db, 0);
+    const QByteArray key = password.toUtf8();
+    try {
+        if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
+            throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
+        runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(kKdfIterations) + ";").constData());
+        // Reading the schema is the first access that needs the key: a wrong
+        // password or a file that is no database fails here.
+        runRaw(db, "SELECT count(*) FROM sqlite_master;");
+        runRaw(db, "PRAGMA foreign_keys = ON;");
+        runRaw(db, "PRAGMA locking_mode = EXCLUSIVE;");
+        runRaw(db, "BEGIN EXCLUSIVE; COMMIT;");
+        InstallSqlFunctions(db, clock);
+    } catch (const SqlError& e) {
+        sqlite3_close(db);
+        throw SqlError(QStringLiteral("Cannot open %1: %2").arg(path, e.message()));
+    }
+    return std::unique_ptr<Connection>(new Connection(db, path));
+}
+
+std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password,
+                                             const Clock* clock)
+{
+    if (!QFile::exists(path))
+        throw SqlError(QStringLiteral("Cannot open %1: the file does not exist.").arg(path));
+    // The engine would take an empty file for a new database and write to it.
+    if (QFileInfo(path).size() == 0)
+        throw SqlError(QStringLiteral("Cannot open %1: the file is empty.").arg(path));
+    // Attached files (compaction) are created with the main file's flags.
+    return connect(path, password, clock, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+std::unique_ptr<Connection> Connection::create(const QString& path, const QString& password,
+                                               const Clock* clock)
+{
+    if (QFile::exists(path))
+        throw SqlError(QStringLiteral("Cannot create %1: the file already exists.").arg(path));
+    return connect(path, password, clock, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+}
+
+void Connection::exec(const QString& sql)
+{
+    char* err = nullptr;
+    const QByteArray text = TranslateQuotedLiterals(sql).toUtf8();
+    if (sqlite3_exec(db_, text.constData(), nullptr, nullptr, &err) != SQLITE_OK) {
+        const QString msg = QString::fromUtf8(err ? err : sqlite3_errmsg(db_));
+        sqlite3_free(err);
+        throw SqlError(msg);
+    }
+}
+
+Statement Connection::prepare(const QString& sql)
+{
+    return Statement(db_, sql);
+}
+
+QVariant Connection::scalar(const QString& sql)
+{
+    Statement st = prepare(sql);
+    return st.step() ? st.value(0) : QVariant();
+}
+
+qint64 Connection::lastInsertId() const
+{
+    return sqlite3_last_insert_rowid(db_);
+}
+
+int Connection::changes() const
+{
+    return sqlite3_changes(db_);
+}
+
+bool Connection::hasTable(const QString& name)
+{
+    Statement st = prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
+    st.bindAt(1, name);
+    return st.step();
+}
+
+void Connection::checkIntegrity()
+{
+    Statement st = prepare(QStringLiteral("PRAGMA integrity_check;"));
+    const QString first = st.step() ? st.value(0).toString() : QString();
+    if (first != QLatin1String("ok"))
+        throw SqlError(QStringLiteral("The database %1 is damaged: %2").arg(path_, first));
+}
+
+void Connection::exportTo(const QString& targetPath, const QString& password)
+{
+    Statement attach = prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;"));
+    attach.bindAt(1, targetPath);
+    attach.bindAt(2, password);
+    attach.step();
+    try {
+        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(kKdfIterations));
+        scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+    } catch (...) {
+        exec(QStringLiteral("DETACH DATABASE compacted;"));
+        throw;
+    }
+    exec(QStringLiteral("DETACH DATABASE compacted;"));
+}
+
+void Connection::rekey(const QString& newPassword)
+{
+    const QByteArray key = newPassword.toUtf8();
+    if (sqlite3_rekey(db_, key.constData(), int(key.size())) != SQLITE_OK)
+        throw SqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
+}
+
+bool EngineFilesMissing()
+{
+    try {
+        sqlite3* db = nullptr;
+        if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
+            sqlite3_close(db);
+            return true;
+        }
+        std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(db, sqlite3_close);
+        if (sqlite3_key(db, "check", 5) != SQLITE_OK)
+            return true;
+        sqlite3_stmt* st = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA cipher_version;", -1, &st, nullptr) != SQLITE_OK)
+            return true;
+        const bool hasVersion = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0) &&
+                                *sqlite3_column_text(st, 0);
+        sqlite3_finalize(st);
+        if (!hasVersion)
+            return true;
+        runRaw(db, "CREATE TABLE t(x); INSERT INTO t VALUES (1);");
+        return false;
+    } catch (const SqlError&) {
+        return true;
+    }
+}
+
+} // namespace lw

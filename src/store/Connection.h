@@ -1,0 +1,60 @@
+#pragma once
+
+#include "Statement.h"
+
+#include <QString>
+#include <memory>
+
+struct sqlite3;
+
+namespace lw {
+
+class Clock;
+
+// The key derivation strength of every database file the program writes.
+inline constexpr int kKdfIterations = 256000;
+
+// One keyed connection to a database file, held exclusively by this process.
+class Connection {
+public:
+    // Opens an existing file. A wrong password, a file that is no database or
+    // a file another process holds fails at once with an SqlError.
+    static std::unique_ptr<Connection> open(const QString& path, const QString& password,
+                                            const Clock* clock = nullptr);
+    // Creates a new, empty keyed database; the file must not exist.
+    static std::unique_ptr<Connection> create(const QString& path, const QString& password,
+                                              const Clock* clock = nullptr);
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Runs one or more statements that return no rows.
+    void exec(const QString& sql);
+    Statement prepare(const QString& sql);
+    // Runs a query and returns the first column of its first row (null when none).
+    QVariant scalar(const QString& sql);
+
+    qint64 lastInsertId() const;
+    int changes() const;
+    bool hasTable(const QString& name);
+    const QString& path() const { return path_; }
+
+    // The engine's integrity check; anything but "ok" is an error.
+    void checkIntegrity();
+    // Writes a compacted copy of the whole database into a new keyed file.
+    void exportTo(const QString& targetPath, const QString& password);
+    // Changes the database password.
+    void rekey(const QString& newPassword);
+
+private:
+    Connection(sqlite3* db, QString path);
+    static std::unique_ptr<Connection> connect(const QString& path, const QString& password,
+                                               const Clock* clock, int flags);
+    sqlite3* db_;
+    QString path_;
+};
+
+// True when the engine linked in cannot open encrypted databases.
+bool EngineFilesMissing();
+
+} // namespace lw
