@@ -123,9 +123,10 @@ bool Connection::hasTable(const QString& name)
     return st.step();
 }
 
-void Connection::checkIntegrity()
+void Connection::checkIntegrity(Integrity depth)
 {
-    Statement st = prepare(QStringLiteral("PRAGMA integrity_check;"));
+    Statement st = prepare(depth == Integrity::Full ? QStringLiteral("PRAGMA integrity_check;")
+                                                    : QStringLiteral("PRAGMA quick_check;"));
     const QString first = st.step() ? st.value(0).toString() : QString();
     if (first != QLatin1String("ok"))
         throw SqlError(QStringLiteral("The database %1 is damaged: %2").arg(path_, first));

@@ -39,8 +39,10 @@ public:
     bool hasTable(const QString& name);
     const QString& path() const { return path_; }
 
-    // The engine's integrity check; anything but "ok" is an error.
-    void checkIntegrity();
+    // The engine's integrity check; anything but "ok" is an error. The quick
+    // check reads every page but skips the index cross-checks.
+    enum class Integrity { Full, Quick };
+    void checkIntegrity(Integrity depth = Integrity::Full);
     // Writes a compacted copy of the whole database into a new keyed file.
     void exportTo(const QString& targetPath, const QString& password);
     // Changes the database password.
