@@ -1,0 +1,56 @@
+#include "settings/SettingsFolder.h"
+#include "support/TempDir.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace lw;
+using lw::test::TempDir;
+
+namespace {
+
+// Points the user's configuration folder into a temporary folder.
+class SettingsFolderTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved_ = qgetenv("XDG_CONFIG_HOME");
+        hadValue_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    }
+    void TearDown() override
+    {
+        if (hadValue_)
+            qputenv("XDG_CONFIG_HOME", saved_);
+        else
+            qunsetenv("XDG_CONFIG_HOME");
+    }
+
+    TempDir program;
+    TempDir config;
+
+private:
+    QByteArray saved_;
+    bool hadValue_ = false;
+};
+
+TEST_F(SettingsFolderTest, UsesTheProgramFolderWhenWritable)
+{
+    EXPECT_EQ(SettingsFolderFor(program.path()), program.path());
+    EXPECT_FALSE(config.exists("lockwell"));
+}
+
+TEST_F(SettingsFolderTest, FallsBackToTheUsersConfigFolderAndCreatesIt)
+{
+    EXPECT_EQ(SettingsFolderFor(program.file("gone")), config.file("lockwell"));
+    EXPECT_TRUE(QFileInfo(config.file("lockwell")).isDir());
+}
+
+TEST(SettingsFilePath, NamesLwIniInTheFolder)
+{
+    EXPECT_EQ(SettingsFilePath("/opt/lockwell"), "/opt/lockwell/lw.ini");
+    EXPECT_EQ(SettingsFilePath("/opt/lockwell/"), "/opt/lockwell/lw.ini");
+}
+
+} // namespace
