@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QtGlobal>
+
+namespace lw {
+
+// The program's one pseudo-random generator, shared by the file cipher and the
+// password generator. A linear congruential generator modulo 2^32.
+constexpr quint32 kRandomMultiplier = 134775813u;
+constexpr quint32 kRandomIncrement = 1u;
+
+// Process-wide generator state. The file cipher sets it at the start of a run
+// and advances it once per data byte.
+extern quint32 RandomSeed;
+
+// The state that follows `state`.
+constexpr quint32 NextRandomState(quint32 state)
+{
+    return state * kRandomMultiplier + kRandomIncrement;
+}
+
+// Advances RandomSeed and returns a value from 0 to n-1 (n > 0): the upper
+// 32 bits of the 64-bit product n * RandomSeed.
+int RandomBelow(int n);
+
+} // namespace lw

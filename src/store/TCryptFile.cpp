@@ -1,0 +1,195 @@
+#include "TCryptFile.h"
+
+#include "CipherKernel.h"
+#include "Cp1252.h"
+#include "Messages.h"
+#include "RandomGenerator.h"
+#include "settings/Error.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QtEndian>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+#ifdef Q_OS_WIN
+#include <io.h>
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
+namespace lw {
+namespace {
+
+// Built-in integer key; the program always sets its own.
+constexpr qint32 kDefaultIntKey = 1;
+constexpr qint64 kBlockSize = 16384;
+const QString kTempName = QStringLiteral("___.~--");
+
+// Index of the first character after the folder part of a path.
+qsizetype nameStart(const QString& path)
+{
+#ifdef Q_OS_WIN
+    return std::max({path.lastIndexOf(u'\\'), path.lastIndexOf(u'/'), path.lastIndexOf(u':')}) + 1;
+#else
+    return path.lastIndexOf(u'/') + 1;
+#endif
+}
+
+QString folderPart(const QString& path) { return path.left(nameStart(path)); }
+QString fileNamePart(const QString& path) { return path.mid(nameStart(path)); }
+
+void writeAll(QFile& out, const char* data, qint64 size)
+{
+    if (out.write(data, size) != size)
+        throw Error(QStringLiteral("Cannot write \"%1\": %2").arg(out.fileName(), out.errorString()));
+}
+
+// Makes sure the written bytes are on disk before the file replaces anything.
+void syncAndClose(QFile& out)
+{
+    bool ok = out.flush();
+#ifdef Q_OS_WIN
+    ok = ok && FlushFileBuffers(HANDLE(_get_osfhandle(out.handle())));
+#else
+    ok = ok && ::fdatasync(out.handle()) == 0;
+#endif
+    const QString reason = out.errorString();
+    out.close();
+    if (!ok)
+        throw Error(QStringLiteral("Cannot write \"%1\" to disk: %2").arg(out.fileName(), reason));
+}
+
+} // namespace
+
+TCryptFile::TCryptFile(Messages& messages)
+    : m_messages(messages)
+    , m_outputFactory([](const QString& path) { return std::make_unique<QFile>(path); })
+    , m_intKey(kDefaultIntKey)
+{
+}
+
+void TCryptFile::setPassword(const QString& keyText)
+{
+    if (keyText.size() > 4) {
+        m_messages.ShowPlain(QStringLiteral("Max. length 4 characters"));
+        return;
+    }
+    m_password = keyText;
+}
+
+void TCryptFile::setIntKey(qint32 key)
+{
+    if (key == 0 || key == -1) {
+        m_messages.ShowPlain(QStringLiteral("Value not allowed"));
+        return;
+    }
+    m_intKey = key;
+}
+
+void TCryptFile::Encrypt() { run(Direction::Scramble); }
+
+void TCryptFile::Decrypt() { run(Direction::Unscramble); }
+
+void TCryptFile::run(Direction direction)
+{
+    if (!prepareTarget())
+        return;
+    seedFromPassword();
+
+    QFile in(m_infile);
+    if (!in.open(QIODevice::ReadOnly))
+        throw Error(QStringLiteral("Cannot open \"%1\": %2").arg(m_infile, in.errorString()));
+
+    uchar header[4];
+    if (direction == Direction::Unscramble) {
+        // A file without our header is left alone, and nothing is written.
+        if (in.read(reinterpret_cast<char*>(header), 4) != 4
+            || qFromLittleEndian<quint32>(header) - quint32(m_intKey) != m_keyWord)
+            return;
+    }
+
+    std::unique_ptr<QFile> out = m_outputFactory(m_outfile);
+    if (!out->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        throw Error(QStringLiteral("Cannot create \"%1\": %2").arg(m_outfile, out->errorString()));
+
+    try {
+        if (direction == Direction::Scramble) {
+            qToLittleEndian<quint32>(m_keyWord + quint32(m_intKey), header);
+            writeAll(*out, reinterpret_cast<const char*>(header), 4);
+        }
+        std::vector<uchar> block(kBlockSize);
+        for (;;) {
+            const qint64 n = in.read(reinterpret_cast<char*>(block.data()), kBlockSize);
+            if (n < 0)
+                throw Error(QStringLiteral("Cannot read \"%1\": %2").arg(m_infile, in.errorString()));
+            if (n == 0)
+                break;
+            RandomSeed = direction == Direction::Scramble
+                ? cipher::scramble(block.data(), std::size_t(n), RandomSeed)
+                : cipher::unscramble(block.data(), std::size_t(n), RandomSeed);
+            writeAll(*out, reinterpret_cast<const char*>(block.data()), n);
+        }
+        syncAndClose(*out);
+        in.close();
+        if (m_inPlace)
+            replaceOriginal();
+    } catch (...) {
+        out->close();
+        QFile::remove(m_outfile);
+        throw;
+    }
+}
+
+// Chooses the file a run writes to; false when the user declines to overwrite.
+bool TCryptFile::prepareTarget()
+{
+    m_inPlace = m_infile == m_outfile;
+    if (m_inPlace) {
+        if (fileNamePart(m_infile) == kTempName)
+            throw Error(QStringLiteral("The file \"%1\" has the name of the cipher's temporary "
+                                       "file and cannot be transformed in place.").arg(m_infile));
+        m_outfile = folderPart(m_outfile) + kTempName;
+        return true;
+    }
+    if (!QFileInfo::exists(m_outfile))
+        return true;
+    if (QFileInfo(m_outfile).canonicalFilePath() == QFileInfo(m_infile).canonicalFilePath())
+        throw Error(QStringLiteral("\"%1\" and \"%2\" are the same file.").arg(m_infile, m_outfile));
+    return m_messages.AskYesNo(QStringLiteral("The target file : ") + fileNamePart(m_outfile)
+                               + QStringLiteral("\ralready exists.\rAny data will be lost.\r\rProceed ?"));
+}
+
+// KeyWord: the key text up to its first character of code 0, one byte per
+// character, zero-padded to four bytes and read little-endian.
+void TCryptFile::seedFromPassword()
+{
+    uchar bytes[4] = {0, 0, 0, 0};
+    for (qsizetype i = 0; i < std::min<qsizetype>(m_password.size(), 4); ++i) {
+        if (m_password[i].isNull())
+            break;
+        bytes[i] = uchar(toCp1252(QString(m_password[i])).at(0));
+    }
+    m_keyWord = qFromLittleEndian<quint32>(bytes);
+    RandomSeed = m_keyWord;
+}
+
+// Puts the finished temporary file in the place of Infile in one step.
+void TCryptFile::replaceOriginal() const
+{
+    QFile::setPermissions(m_outfile, QFile::permissions(m_infile));
+#ifdef Q_OS_WIN
+    const bool ok = MoveFileExW(reinterpret_cast<LPCWSTR>(m_outfile.utf16()),
+                                reinterpret_cast<LPCWSTR>(m_infile.utf16()),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+#else
+    const bool ok = std::rename(QFile::encodeName(m_outfile).constData(),
+                                QFile::encodeName(m_infile).constData()) == 0;
+#endif
+    if (!ok)
+        throw Error(QStringLiteral("Cannot replace \"%1\": %2").arg(m_infile, qt_error_string()));
+}
+
+} // namespace lw
