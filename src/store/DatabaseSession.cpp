@@ -103,8 +103,10 @@ void DatabaseSession::CloseDatabase()
 {
     Connection& db = connection();
     const QString path = db.path();
-    const MaintenanceStep step = countDown(db);
+    // Pending edits first: the options row they may store is the row the
+    // countdown changes.
     hooks_.SavePendingEdits();
+    const MaintenanceStep step = countDown(db);
     hooks_.CloseQueries();
     db_.reset();
 

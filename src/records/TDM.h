@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Dataset.h"
+#include "RecordWindow.h"
+
+#include <QStringList>
+
+namespace lw {
+
+class AliasStore;
+class Connection;
+class Messages;
+
+// The data module: the one owner of every query over the open database, and
+// the rules that tie them together and to the main window.
+class TDM {
+public:
+    TDM(AliasStore& alias, Messages& messages, RecordWindow& window, EditFlags& flags);
+    TDM(const TDM&) = delete;
+    TDM& operator=(const TDM&) = delete;
+
+    // A non-empty first argument becomes the configured database.
+    void DMCreate(const QStringList& arguments);
+
+    // Opening a database: the group, account and options queries, in that order.
+    void OpenQueries(Connection& db);
+    // Stores a pending options edit and an account being edited (not a new
+    // account that was never stored).
+    void SavePendingEdits();
+    // Closes every query and forgets the connection.
+    void CloseQueries();
+
+    // The group combo: a group chosen by name. The options row keeps the name
+    // and stays in edit state until something stores it.
+    void ChooseGroup(const QString& name);
+
+    void UpdateItemCount();
+
+    Dataset qryGroups{"qryGroups"};
+    Dataset qryPasswords{"qryPasswords"};
+    Dataset qryTemp{"qryTemp"};
+    Dataset qryOptions{"qryOptions"};
+    Dataset qryRptPasswords{"qryRptPasswords"};
+    Dataset qryExpired{"qryExpired"};
+    Dataset qryFind{"qryFind"};
+    Dataset qryTransfer{"qryTransfer"};
+
+private:
+    void declareFields();
+    void DSPasswordsDataChange();
+    void DSGroupsDataChange();
+    void qryPasswordsAfterInsert();
+    void qryPasswordsBeforePost();
+    void followCurrentGroup();
+    std::vector<Dataset*> all();
+
+    AliasStore& alias_;
+    Messages& messages_;
+    RecordWindow& window_;
+    EditFlags& flags_;
+};
+
+} // namespace lw

@@ -1,0 +1,1 @@
+// Widgets of the main window and dialogs live beside this file.
