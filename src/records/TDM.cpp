@@ -25,7 +25,12 @@ TDM::TDM(AliasStore& alias, Messages& messages, RecordWindow& window, EditFlags&
     qryTransfer.setSql(sql::Transfer);
     declareFields();
 
-    qryPasswords.onDataChange([this](Dataset&, DataChange, const QString&) { DSPasswordsDataChange(); });
+    qryPasswords.onDataChange([this](Dataset&, DataChange why, const QString&) {
+        DSPasswordsDataChange();
+        // The count also follows the account list when it opens or re-runs.
+        if (why == DataChange::Reloaded)
+            UpdateItemCount();
+    });
     qryPasswords.onAfterInsert([this](Dataset&) { qryPasswordsAfterInsert(); });
     qryPasswords.onBeforePost([this](Dataset&) { qryPasswordsBeforePost(); });
     qryGroups.onDataChange([this](Dataset&, DataChange, const QString&) { DSGroupsDataChange(); });
