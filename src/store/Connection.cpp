@@ -54,6 +54,8 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
         // password or a file that is no database fails here.
         runRaw(db, "SELECT count(*) FROM sqlite_master;");
         runRaw(db, "PRAGMA foreign_keys = ON;");
+        // Every page read is decrypted; keep up to 64 MiB of them.
+        runRaw(db, "PRAGMA cache_size = -65536;");
         runRaw(db, "PRAGMA locking_mode = EXCLUSIVE;");
         runRaw(db, "BEGIN EXCLUSIVE; COMMIT;");
         InstallSqlFunctions(db, clock);
