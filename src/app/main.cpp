@@ -1,7 +1,70 @@
-#include <cstdio>
+// Lockwell's start-up: one instance, the engine check, the main window and
+// the data module, then the unlock or the welcome dialog.
+#include "settings/IniFile.h"
+#include "settings/SettingsFolder.h"
+#include "store/AccessLog.h"
+#include "store/AliasStore.h"
+#include "store/Clock.h"
+#include "store/Connection.h"
+#include "ui/ErrorBox.h"
+#include "ui/QtFileChooser.h"
+#include "ui/QtMessages.h"
+#include "ui/QtSoundPlayer.h"
+#include "ui/SingleInstance.h"
+#include "ui/TfrmWelcome.h"
+#include "ui/main/TfrmMain.h"
 
-int main()
+#include <QApplication>
+#include <QIcon>
+
+using namespace lw;
+
+int main(int argc, char** argv)
 {
-    std::printf("Lockwell version %s\n", LOCKWELL_VERSION);
-    return 0;
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Lockwell");
+    QApplication::setApplicationVersion(LOCKWELL_VERSION);
+    QApplication::setWindowIcon(QIcon(":/pictures/LOCKWELL.png"));
+
+    SingleInstance guard;
+    if (!guard.tryBecomePrimary()) {
+        guard.askPrimaryToShow();
+        return 0;
+    }
+
+    QtMessages messages;
+    if (EngineFilesMissing()) {
+        messages.ShowInfo("Lockwell cannot locate required database files!\r\nThese files are required to run "
+                          "Lockwell. This is likley due to a recent installation of Microsoft Office, which has "
+                          "removed these files.\r\nTo correct this, please re-install Lockwell. Your password files "
+                          "are NOT affected by this.");
+        return 1;
+    }
+
+    const QString folder = SettingsFolder();
+    IniFile settings(SettingsFilePath(folder));
+    AliasStore alias(folder);
+    SystemClock clock;
+    AccessLog log(folder, alias, clock);
+    QtFileChooser files;
+    QtSoundPlayer sounds;
+    TfrmMain frmMain({folder, settings, alias, log, clock, messages, files, sounds});
+    messages.setParent(&frmMain);
+    QObject::connect(&guard, &SingleInstance::showRequested, &frmMain, [&frmMain] {
+        if (frmMain.isVisible()) {
+            frmMain.showNormal();
+            frmMain.raise();
+            frmMain.activateWindow();
+        } else {
+            frmMain.RestoreFromTray();
+        }
+    });
+    frmMain.show();
+
+    frmMain.DM().DMCreate(QApplication::arguments());
+    if (alias.IsDatabaseConfigured())
+        frmMain.ShowUnlockDialog();
+    else
+        TfrmWelcome::Execute(&frmMain, [&frmMain] { RunCommand(&frmMain, [&frmMain] { frmMain.mnuFileNewClick(); }); });
+    return QApplication::exec();
 }

@@ -1,0 +1,93 @@
+#include "FieldBinding.h"
+
+#include "settings/Error.h"
+#include "ui/widgets/NullableDateEdit.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+
+namespace lw {
+
+FieldBinding::FieldBinding(QObject* control, Dataset& dataset, QString field,
+                           std::function<void(const QVariant&)> show)
+    : QObject(control), dataset_(dataset), field_(std::move(field)), show_(std::move(show))
+{
+    QPointer<FieldBinding> self(this);
+    dataset_.onDataChange([self](Dataset&, DataChange why, const QString& f) {
+        if (!self)
+            return;
+        if (why == DataChange::FieldChanged && !f.isEmpty() && f.compare(self->field_, Qt::CaseInsensitive) != 0)
+            return;
+        self->refresh();
+    });
+}
+
+void FieldBinding::refresh()
+{
+    showing_ = true;
+    show_(dataset_.value(field_));
+    showing_ = false;
+}
+
+void FieldBinding::userEdited(const QVariant& value)
+{
+    if (showing_)
+        return;
+    try {
+        if (gate_ && !gate_()) {
+            refresh();
+            return;
+        }
+        if (!dataset_.isOpen() || dataset_.isEmpty()) {
+            refresh();
+            return;
+        }
+        dataset_.edit();
+        dataset_.setValue(field_, value);
+    } catch (const SilentAbort&) {
+        refresh();
+    } catch (const std::exception& e) {
+        refresh();
+        if (onError_)
+            onError_(e);
+    }
+}
+
+FieldBinding* FieldBinding::bind(QLineEdit* edit, Dataset& dataset, const QString& field)
+{
+    auto* b = new FieldBinding(edit, dataset, field, [edit](const QVariant& v) {
+        const QString text = v.toString();
+        if (edit->text() != text)
+            edit->setText(text);
+    });
+    connect(edit, &QLineEdit::textEdited, b, [b](const QString& text) { b->userEdited(text); });
+    b->refresh();
+    return b;
+}
+
+FieldBinding* FieldBinding::bind(QPlainTextEdit* edit, Dataset& dataset, const QString& field)
+{
+    auto* b = new FieldBinding(edit, dataset, field, [edit](const QVariant& v) {
+        const QString text = v.toString();
+        if (edit->toPlainText() != text)
+            edit->setPlainText(text);
+    });
+    connect(edit, &QPlainTextEdit::textChanged, b, [b, edit] { b->userEdited(edit->toPlainText()); });
+    b->refresh();
+    return b;
+}
+
+FieldBinding* FieldBinding::bind(NullableDateEdit* edit, Dataset& dataset, const QString& field)
+{
+    auto* b = new FieldBinding(edit, dataset, field, [edit](const QVariant& v) {
+        edit->setDate(v.isNull() ? QDate() : v.toDateTime().date());
+    });
+    connect(edit, &NullableDateEdit::dateEdited, b, [b](const QDate& d) {
+        b->userEdited(d.isValid() ? QVariant(QDateTime(d, QTime(0, 0))) : QVariant());
+    });
+    b->refresh();
+    return b;
+}
+
+} // namespace lw

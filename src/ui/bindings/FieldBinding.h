@@ -1,0 +1,46 @@
+#pragma once
+
+#include "records/Dataset.h"
+
+#include <QObject>
+#include <functional>
+
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace lw {
+
+class NullableDateEdit;
+
+// Ties one edit control to one field of a dataset: a change in the dataset
+// shows the field's value; a user edit puts the dataset into edit state and
+// writes the value. Errors of the write (a text too long) go to onError.
+class FieldBinding : public QObject {
+    Q_OBJECT
+public:
+    using ErrorHandler = std::function<void(const std::exception&)>;
+    // May the user change the field now? (The Lock Edits toggle.)
+    using EditGate = std::function<bool()>;
+
+    static FieldBinding* bind(QLineEdit* edit, Dataset& dataset, const QString& field);
+    static FieldBinding* bind(QPlainTextEdit* edit, Dataset& dataset, const QString& field);
+    static FieldBinding* bind(NullableDateEdit* edit, Dataset& dataset, const QString& field);
+
+    void setErrorHandler(ErrorHandler h) { onError_ = std::move(h); }
+    void setEditGate(EditGate g) { gate_ = std::move(g); }
+    // Shows the dataset's current value again.
+    void refresh();
+
+private:
+    FieldBinding(QObject* control, Dataset& dataset, QString field, std::function<void(const QVariant&)> show);
+    void userEdited(const QVariant& value);
+
+    Dataset& dataset_;
+    QString field_;
+    std::function<void(const QVariant&)> show_;
+    ErrorHandler onError_;
+    EditGate gate_;
+    bool showing_ = false;
+};
+
+} // namespace lw

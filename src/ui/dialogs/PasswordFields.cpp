@@ -1,0 +1,52 @@
+#include "PasswordFields.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lw {
+
+QLineEdit* MakePasswordBox(QWidget* parent, bool masked)
+{
+    auto* box = new QLineEdit(parent);
+    box->setMaxLength(kMasterPasswordMaxLength);
+    if (masked) {
+        box->setEchoMode(QLineEdit::Password);
+        box->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    }
+    return box;
+}
+
+QPushButton* MakeBoldButton(const QString& text, QWidget* parent, QColor color)
+{
+    auto* b = new QPushButton(text, parent);
+    QFont f = b->font();
+    f.setBold(true);
+    b->setFont(f);
+    if (color.isValid()) {
+        QPalette p = b->palette();
+        p.setColor(QPalette::ButtonText, color);
+        b->setPalette(p);
+    }
+    return b;
+}
+
+QLabel* MakeBoldLabel(const QString& text, QWidget* parent)
+{
+    auto* l = new QLabel(text, parent);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+void MakeFixedDialog(QDialog* dialog)
+{
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+    if (dialog->layout())
+        dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+} // namespace lw

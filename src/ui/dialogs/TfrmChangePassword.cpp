@@ -1,0 +1,80 @@
+#include "TfrmChangePassword.h"
+
+#include "PasswordFields.h"
+#include "store/Connection.h"
+#include "store/Messages.h"
+#include "ui/DialogPlacement.h"
+#include "ui/main/TfrmMain.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace lw {
+
+TfrmChangePassword::TfrmChangePassword(TfrmMain& main) : QDialog(&main), main_(main)
+{
+    setWindowTitle("Change Master Password");
+    txtCurrent = MakePasswordBox(this, true);
+    txtNew = MakePasswordBox(this, false);
+    txtVerify = MakePasswordBox(this, true);
+    cmdOK = MakeBoldButton("OK", this);
+    cmdCancel = MakeBoldButton("Cancel", this);
+    cmdOK->setDefault(true);
+    cmdCancel->setAutoDefault(false);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel("Current Password", this), 0, 0);
+    grid->addWidget(txtCurrent, 0, 1);
+    grid->addWidget(new QLabel("New Password", this), 1, 0);
+    grid->addWidget(txtNew, 1, 1);
+    grid->addWidget(new QLabel("Verify", this), 2, 0);
+    grid->addWidget(txtVerify, 2, 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    grid->addLayout(buttons, 3, 0, 1, 2);
+    MakeFixedDialog(this);
+
+    connect(cmdOK, &QPushButton::clicked, this, &TfrmChangePassword::cmdOKClick);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    adjustSize();
+    CenterOver(&main_, this);
+    txtCurrent->setFocus();
+}
+
+void TfrmChangePassword::cmdOKClick()
+{
+    // A failure of any step leaves the password and the dialog as they were.
+    try {
+        Messages& messages = main_.services().messages;
+        DatabaseSession& session = main_.session();
+        if (txtCurrent->text() != session.CurrentMasterPassword()) {
+            messages.ShowInfo("Sorry, the value entered for the current password is incorrect.\r\nRemember, the "
+                              "master password is case-sensitive.");
+            txtCurrent->setFocus();
+            return;
+        }
+        if (txtNew->text().size() < 4) {
+            messages.ShowInfo("Sorry, the password must be at least 4 characters long.\r\nPlease try again.");
+            txtNew->setFocus();
+            return;
+        }
+        if (txtVerify->text() != txtNew->text()) {
+            messages.ShowInfo("Sorry, the new password value could not be verified. \r\nPlease verify the password "
+                              "again.");
+            txtVerify->setFocus();
+            return;
+        }
+        session.connection().rekey(txtNew->text());
+        session.setCurrentMasterPassword(txtNew->text());
+        messages.ShowPlain("Master Password Changed!");
+        accept();
+    } catch (const std::exception&) {
+    }
+}
+
+} // namespace lw

@@ -1,0 +1,102 @@
+// The Edit and Help menus, and the entry points of reports and expired passwords.
+#include "MainControls.h"
+
+#include "store/Messages.h"
+#include "ui/DialogPlacement.h"
+#include "ui/HelpWindow.h"
+#include "ui/dialogs/TfrmAbout.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QUrl>
+
+namespace lw {
+namespace {
+
+const char* const kWebsite = "https://www.lockwell.org/";
+
+// Cut, copy and paste are carried out by the control with the focus once the
+// menu command has returned.
+void postToFocus(const char* slot)
+{
+    QWidget* w = QApplication::focusWidget();
+    if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
+        QMetaObject::invokeMethod(w, slot, Qt::QueuedConnection);
+}
+
+} // namespace
+
+void TfrmMain::mnuEditUndoClick()
+{
+    dm_.qryPasswords.cancel();
+}
+
+void TfrmMain::mnuEditCutClick()
+{
+    postToFocus("cut");
+}
+
+void TfrmMain::mnuEditCopyClick()
+{
+    postToFocus("copy");
+}
+
+void TfrmMain::mnuEditPasteClick()
+{
+    postToFocus("paste");
+}
+
+void TfrmMain::mnuGroupsReportsClick()
+{
+    if (!session_.isOpen())
+        return;
+    if (dm_.qryGroups.recordCount() == 0) {
+        s_.messages.ShowPlain("No account Information to print!");
+        return;
+    }
+    // The report selection dialog is not part of this window yet.
+}
+
+void TfrmMain::mnuPasswordsExpiredClick()
+{
+    if (!session_.isOpen())
+        return;
+    dm_.qryExpired.close();
+    dm_.qryExpired.open();
+    if (dm_.qryExpired.recordCount() == 0) {
+        s_.messages.ShowInfo("No passwords have expired");
+        return;
+    }
+    // The expired accounts dialog is not part of this window yet.
+}
+
+void TfrmMain::mnuHelpContentsClick()
+{
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showContents();
+}
+
+void TfrmMain::mnuHelpKeywordSearchClick()
+{
+    if (!help_)
+        help_ = new HelpWindow(this);
+    help_->showKeywordSearch();
+}
+
+void TfrmMain::mnuHelpLockwellWebsiteClick()
+{
+    QDesktopServices::openUrl(QUrl(QString::fromLatin1(kWebsite)));
+}
+
+void TfrmMain::AboutLockwell1Click()
+{
+    BeginBusy();
+    TfrmAbout about(this);
+    EndBusy();
+    about.exec();
+}
+
+} // namespace lw

@@ -1,0 +1,105 @@
+// The File menu: new, open and close a database, change its password, exit.
+#include "MainControls.h"
+
+#include "settings/IniFile.h"
+#include "store/AliasStore.h"
+#include "store/BusyCursor.h"
+#include "ui/FileChooser.h"
+#include "ui/dialogs/TfrmChangePassword.h"
+#include "ui/dialogs/TfrmEnterMasterPassword.h"
+#include "ui/dialogs/TfrmNewMasterPassword.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace lw {
+namespace {
+
+const QString kFilter = QStringLiteral("*.pdb files (*.pdb)");
+
+// The folder the file dialogs start in: the last one used, else the home folder.
+QString startFolder(IniFile& settings)
+{
+    const QString dir = settings.readString("SearchDir", "dir", "ERROR");
+    return dir == QLatin1String("ERROR") ? QDir::homePath() : dir;
+}
+
+void rememberFolder(IniFile& settings, const QString& file)
+{
+    const QDir dir = QFileInfo(file).absoluteDir();
+    if (dir.exists())
+        settings.writeString("SearchDir", "dir", QDir::toNativeSeparators(dir.absolutePath()));
+}
+
+} // namespace
+
+void TfrmMain::mnuFileNewClick()
+{
+    if (dm_.qryPasswords.state() == Dataset::State::Edit)
+        dm_.qryPasswords.post();
+    QString path = s_.files.saveFile(this, "New Password Database", startFolder(s_.settings), kFilter);
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += ".pdb";
+    rememberFolder(s_.settings, path);
+    NewDatabasePath = QFileInfo(path).absoluteFilePath();
+    ShowNewDatabaseDialog();
+}
+
+void TfrmMain::mnuFileOpenClick()
+{
+    if (dm_.qryPasswords.state() == Dataset::State::Edit)
+        dm_.qryPasswords.post();
+    const QString path = s_.files.openFile(this, "Open Password Database", startFolder(s_.settings), kFilter);
+    if (path.isEmpty())
+        return;
+    rememberFolder(s_.settings, path);
+    {
+        BusyCursor busy;
+        if (session_.isOpen())
+            session_.CloseDatabase();
+        s_.alias.SetDatabasePath(QFileInfo(path).absoluteFilePath());
+        SetMainTitle("short");
+    }
+    Tag = 0;
+    ShowUnlockDialog();
+}
+
+void TfrmMain::mnuFileCloseDatabaseClick()
+{
+    if (session_.isOpen())
+        session_.CloseDatabase();
+}
+
+void TfrmMain::mnuFileChangeMasterPasswordClick()
+{
+    if (!session_.isOpen())
+        return;
+    TfrmChangePassword dialog(*this);
+    dialog.exec();
+}
+
+void TfrmMain::mnuFileBackupClick()
+{
+    // The backup options dialog is not part of this window yet.
+}
+
+void TfrmMain::mnuFileExitClick()
+{
+    close();
+}
+
+void TfrmMain::ShowUnlockDialog()
+{
+    TfrmEnterMasterPassword dialog(*this);
+    dialog.exec();
+}
+
+void TfrmMain::ShowNewDatabaseDialog()
+{
+    TfrmNewMasterPassword dialog(*this);
+    dialog.exec();
+}
+
+} // namespace lw

@@ -1,0 +1,106 @@
+// Hiding in the tray, coming back, and the title by database.
+#include "MainControls.h"
+
+#include "store/AliasStore.h"
+#include "ui/dialogs/TfrmEnterMasterPassword.h"
+#include "ui/widgets/GradientCaption.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QWindowStateChangeEvent>
+
+namespace lw {
+
+QString TfrmMain::caption() const
+{
+    return windowTitle();
+}
+
+void TfrmMain::SetMainTitle(const QString& mode)
+{
+    const QString path = s_.alias.GetDatabasePath();
+    QString title;
+    if (mode == QLatin1String("long"))
+        title = " Lockwell - " + path;
+    else if (mode == QLatin1String("short"))
+        title = " Lockwell - " + QFileInfo(path).fileName().chopped(qMin<qsizetype>(4, QFileInfo(path).fileName().size()));
+    else if (mode == QLatin1String("none"))
+        title = " Lockwell";
+    else
+        return;
+    mode_ = mode;
+    setWindowTitle(title);
+    if (ui_->caption)
+        ui_->caption->setText(title);
+}
+
+void TfrmMain::HideToTray()
+{
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Without a tray the window could never come back: minimise instead.
+        if (!isMinimized())
+            showMinimized();
+        return;
+    }
+    ui_->RxTrayIcon->show();
+    hide();
+    Tag = 1;
+}
+
+void TfrmMain::RestoreFromTray()
+{
+    if (isVisible())
+        return;
+    if (!session_.isOpen()) {
+        showNormal();
+        Tag = 0;
+        return;
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* prompt = qobject_cast<TfrmEnterMasterPassword*>(w); prompt && prompt->isVisible())
+            return;
+    if (dm_.qryOptions.value("pwdsystray").toBool()) {
+        ShowUnlockDialog();
+        return;
+    }
+    showNormal();
+    Tag = 0;
+}
+
+void TfrmMain::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F4) {
+        HideToTray();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+void TfrmMain::changeEvent(QEvent* event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange && isMinimized() && QSystemTrayIcon::isSystemTrayAvailable()) {
+        // Minimising hides the window in the tray instead.
+        QTimer::singleShot(0, this, [this] {
+            setWindowState(windowState() & ~Qt::WindowMinimized);
+            HideToTray();
+        });
+    }
+    if (event->type() == QEvent::ActivationChange && ui_->caption)
+        ui_->caption->update();
+}
+
+bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == menuBar() && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) &&
+        session_.isOpen() && mode_ != QLatin1String("short"))
+        SetMainTitle("short");
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace lw

@@ -1,0 +1,320 @@
+// Creation, closing, sizing and the open/closed states of the main window.
+#include "MainControls.h"
+
+#include "settings/Error.h"
+#include "settings/IniFile.h"
+#include "store/AccessLog.h"
+#include "store/AliasStore.h"
+#include "store/AutomaticBackup.h"
+#include "store/DatabaseFileCipher.h"
+#include "ui/ErrorBox.h"
+#include "ui/HelpWindow.h"
+#include "ui/bindings/DatasetListModel.h"
+#include "ui/main/HoverPictures.h"
+#include "ui/widgets/BackgroundFill.h"
+#include "ui/widgets/GradientCaption.h"
+#include "ui/widgets/NullableDateEdit.h"
+#include "ui/widgets/PictureButton.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace lw {
+
+TfrmMain::TfrmMain(AppServices services, QWidget* parent)
+    : QMainWindow(parent),
+      s_(services),
+      C(services.messages),
+      dm_(services.alias, services.messages, *this, flags_),
+      session_({services.alias, services.log, C, services.settings, services.sounds, services.messages,
+                services.clock},
+               *this),
+      hover_(std::make_unique<HoverPictures>(services.sounds,
+                                             [this] { return ButtonSoundsOn && session_.isOpen(); })),
+      ui_(std::make_unique<Controls>())
+{
+    FormCreate();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::FormCreate()
+{
+    setObjectName("frmMain");
+    C.setIntKey(kProgramIntKey);
+    session_.setCurrentMasterPassword(QString());
+
+    buildMenus();
+    auto* central = new QWidget(this);
+    auto* col = new QVBoxLayout(central);
+    col->setContentsMargins(0, 0, 0, 0);
+    col->setSpacing(0);
+    ui_->caption = new GradientCaption(central);
+    col->addWidget(ui_->caption);
+    auto* bar = new QWidget(central);
+    buildToolbar(bar);
+    col->addWidget(bar);
+    auto* panes = new QHBoxLayout;
+    panes->setSpacing(0);
+    auto* left = new QWidget(central);
+    buildLeftPane(left);
+    panes->addWidget(left, 1);
+    auto* right = new QWidget(central);
+    right->setFixedWidth(316);
+    buildAccountPage(right);
+    panes->addWidget(right);
+    col->addLayout(panes, 1);
+    setCentralWidget(central);
+
+    ui_->SB = new QLabel(this);
+    ui_->SB->setFixedWidth(290);
+    ui_->SB->setContentsMargins(3, 1, 0, 0);
+    ui_->SB->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette navy = ui_->SB->palette();
+    navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
+    ui_->SB->setPalette(navy);
+    statusBar()->addWidget(ui_->SB);
+    statusBar()->setSizeGripEnabled(true);
+
+    ui_->RxTrayIcon = new QSystemTrayIcon(windowIcon(), this);
+    ui_->RxTrayIcon->setContextMenu(ui_->PopUpMenu1);
+    ui_->RxTrayIcon->setToolTip("Lockwell");
+    connect(ui_->RxTrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason r) {
+        if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger)
+            run([this] { RestoreFromTray(); });
+    });
+    connect(ui_->caption, &GradientCaption::hovered, this, [this] {
+        if (session_.isOpen())
+            SetMainTitle("long");
+    });
+    menuBar()->installEventFilter(this);
+    menuBar()->setMouseTracking(true);
+
+    bindControls();
+    ShowDatabaseClosed();
+    EnableDatabaseControls(true);
+    ui_->txtPassword->setEnabled(false);
+
+    resize(612, 464);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    readSettings();
+    s_.log.TrimIfOversized();
+}
+
+void TfrmMain::readSettings()
+{
+    IniFile& ini = s_.settings;
+    ButtonSoundsOn = ini.readBool("SoundOptions", "buttons", true);
+    session_.AccessSoundsOn = ini.readBool("SoundOptions", "access", true);
+    EditingEnabled = ini.readBool("Options", "Editing", true);
+    ui_->cmdLockEdit->setChecked(EditingEnabled);
+    flags_.WarnBeforeSave = ini.readBool("Options", "warn", false);
+    if (ini.readBool("Options", "screenpos", false))
+        setGeometry(ini.readInt("Options", "screenleft", 0), ini.readInt("Options", "screentop", 0),
+                    ini.readInt("Options", "screenwidth", 640), ini.readInt("Options", "screenheight", 480));
+    if (ini.readBool("Options", "maximized", false))
+        setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TfrmMain::writeSettings()
+{
+    IniFile& ini = s_.settings;
+    ini.writeBool("Options", "Editing", EditingEnabled);
+    if (ini.readBool("Options", "screenpos", false)) {
+        const QRect g = geometry();
+        ini.writeInt("Options", "screenleft", g.left());
+        ini.writeInt("Options", "screentop", g.top());
+        ini.writeInt("Options", "screenwidth", g.width());
+        ini.writeInt("Options", "screenheight", g.height());
+    }
+    ini.writeBool("Options", "warn", flags_.WarnBeforeSave);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    if (closing_) {
+        event->accept();
+        return;
+    }
+    try {
+        FormClose();
+    } catch (const SilentAbort&) {
+        event->ignore(); // a store refused in the save question keeps the program running
+        return;
+    }
+    closing_ = true;
+    event->accept();
+}
+
+void TfrmMain::FormClose()
+{
+    if (session_.isOpen()) {
+        try {
+            session_.CloseDatabase();
+        } catch (const SilentAbort&) {
+            throw;
+        } catch (const std::exception& e) {
+            ShowErrorBox(this, QString::fromStdString(e.what()));
+        }
+    }
+    run([this] { RunAutomaticBackup(s_.settings, s_.alias, s_.messages); });
+    run([this] { writeSettings(); });
+    if (help_)
+        help_->close();
+    if (ui_->RxTrayIcon)
+        ui_->RxTrayIcon->hide();
+}
+
+void TfrmMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TfrmMain::FormResize()
+{
+    if (ui_->BackGround && ui_->TSPassword)
+        ui_->BackGround->setGeometry(ui_->TSPassword->rect());
+}
+
+void TfrmMain::run(const std::function<void()>& command)
+{
+    RunCommand(this, command);
+}
+
+// ---------------------------------------------------------------- states
+
+void TfrmMain::ShowDatabaseClosed()
+{
+    SetMainTitle("none");
+    Controls& u = *ui_;
+    u.mnuFileChangeMasterPassword->setEnabled(false);
+    u.mnuFileCloseDatabase->setEnabled(false);
+    for (QMenu* m : {u.mnuGroups, u.mnuPasswords, u.mnuEdit}) {
+        m->menuAction()->setVisible(false);
+        m->setEnabled(false);
+        for (QAction* a : m->actions())
+            a->setEnabled(false);
+    }
+    for (QWidget* w : std::initializer_list<QWidget*>{u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdAdd,
+                                                      u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport,
+                                                      u.cmdPassword, u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
+        w->setEnabled(false);
+}
+
+void TfrmMain::ShowDatabaseOpen()
+{
+    SetMainTitle("short");
+    Controls& u = *ui_;
+    u.mnuFileChangeMasterPassword->setEnabled(true);
+    u.mnuFileCloseDatabase->setEnabled(true);
+    for (QMenu* m : {u.mnuGroups, u.mnuPasswords, u.mnuEdit}) {
+        m->menuAction()->setVisible(true);
+        m->setEnabled(true);
+        for (QAction* a : m->actions())
+            a->setEnabled(true);
+    }
+    u.mnuEditUndo->setEnabled(dm_.qryPasswords.state() == Dataset::State::Edit);
+    for (QWidget* w : std::initializer_list<QWidget*>{u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdAdd,
+                                                      u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport,
+                                                      u.cmdPassword, u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
+        w->setEnabled(true);
+}
+
+void TfrmMain::EnableDatabaseControls(bool enabled)
+{
+    Controls& u = *ui_;
+    for (QWidget* w : std::initializer_list<QWidget*>{u.txtID, u.txtPassword, u.DateExpire, u.DateAssign, u.txtURL,
+                                                      u.MemoNotes, u.cmdPassword, u.cmdGo})
+        w->setEnabled(enabled);
+}
+
+void TfrmMain::ApplyBackgroundStyle()
+{
+    const QString style = dm_.qryOptions.value("style").toString();
+    if (style == QLatin1String("None")) {
+        ui_->BackGround->hide();
+        return;
+    }
+    ui_->BackGround->setStyleName(style);
+    ui_->BackGround->setGeometry(ui_->TSPassword->rect());
+    ui_->BackGround->lower();
+    ui_->BackGround->show();
+}
+
+void TfrmMain::ApplyPasswordMask()
+{
+    const bool clear = dm_.qryOptions.value("showpassword").toInt() == 0;
+    ui_->txtPassword->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password);
+}
+
+// ---------------------------------------------------------------- hooks of the store and the data module
+
+void TfrmMain::OpenQueries(Connection& db)
+{
+    dm_.OpenQueries(db);
+}
+
+void TfrmMain::ApplyDisplayRules()
+{
+    ApplyBackgroundStyle();
+    ApplyPasswordMask();
+}
+
+void TfrmMain::ShowExpiredReminder()
+{
+    dm_.qryExpired.close();
+    dm_.qryExpired.open();
+}
+
+void TfrmMain::UnlockRefused()
+{
+    emit unlockRefused();
+}
+
+void TfrmMain::SavePendingEdits()
+{
+    dm_.SavePendingEdits();
+}
+
+void TfrmMain::CloseQueries()
+{
+    dm_.CloseQueries();
+}
+
+void TfrmMain::ClearStatusAndBackground()
+{
+    ui_->SB->clear();
+    ui_->BackGround->hide();
+}
+
+void TfrmMain::SetSaveEnabled(bool enabled)
+{
+    ui_->cmdSaveMemo->setEnabled(enabled);
+    ui_->mnuEditUndo->setEnabled(enabled && ui_->mnuEdit->isEnabled());
+}
+
+void TfrmMain::SetGroupDropDownCount(int rows)
+{
+    ui_->cboGroup->setMaxVisibleItems(rows);
+}
+
+void TfrmMain::SetStatusText(const QString& text)
+{
+    ui_->SB->setText(text);
+}
+
+} // namespace lw

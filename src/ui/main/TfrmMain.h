@@ -1,0 +1,141 @@
+#pragma once
+
+#include "records/RecordWindow.h"
+#include "records/TDM.h"
+#include "store/DatabaseHooks.h"
+#include "store/DatabaseSession.h"
+#include "store/TCryptFile.h"
+#include "ui/AppServices.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPlainTextEdit;
+class QSystemTrayIcon;
+class QToolButton;
+
+namespace lw {
+
+class BackgroundFill;
+class DatasetListModel;
+class FieldBinding;
+class GradientCaption;
+class HelpWindow;
+class HoverPictures;
+class NullableDateEdit;
+class PictureButton;
+
+// The main window: groups and accounts of the open database, the menus, the
+// toolbar and the tray. It owns the data module, the open/close session and
+// the program-wide flags.
+class TfrmMain : public QMainWindow, public DatabaseHooks, public RecordWindow {
+    Q_OBJECT
+public:
+    explicit TfrmMain(AppServices services, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    AppServices& services() { return s_; }
+    TDM& DM() { return dm_; }
+    DatabaseSession& session() { return session_; }
+    EditFlags& flags() { return flags_; }
+
+    // Program-wide state.
+    bool ButtonSoundsOn = true;
+    bool EditingEnabled = true;
+    int Tag = 0;
+    QString NewDatabasePath;
+
+    // Titles: "long", "short" or "none".
+    void SetMainTitle(const QString& mode);
+    QString caption() const;
+
+    void ShowUnlockDialog();
+    void ShowNewDatabaseDialog();
+    void RestoreFromTray();
+    void ApplyBackgroundStyle();
+    void ApplyPasswordMask();
+
+    // DatabaseHooks
+    void ShowDatabaseOpen() override;
+    void ShowDatabaseClosed() override;
+    void EnableDatabaseControls(bool enabled) override;
+    void OpenQueries(Connection& db) override;
+    void ApplyDisplayRules() override;
+    void ShowExpiredReminder() override;
+    void UnlockRefused() override;
+    void SavePendingEdits() override;
+    void CloseQueries() override;
+    void ClearStatusAndBackground() override;
+    // RecordWindow
+    void SetSaveEnabled(bool enabled) override;
+    void SetGroupDropDownCount(int rows) override;
+    void SetStatusText(const QString& text) override;
+
+    // Commands (a toolbar button runs its menu item's handler).
+    void mnuFileNewClick();
+    void mnuFileOpenClick();
+    void mnuFileCloseDatabaseClick();
+    void mnuFileChangeMasterPasswordClick();
+    void mnuFileBackupClick();
+    void mnuFileExitClick();
+    void mnuEditUndoClick();
+    void mnuEditCutClick();
+    void mnuEditCopyClick();
+    void mnuEditPasteClick();
+    void mnuGroupsReportsClick();
+    void mnuPasswordsExpiredClick();
+    void mnuHelpContentsClick();
+    void mnuHelpKeywordSearchClick();
+    void mnuHelpLockwellWebsiteClick();
+    void AboutLockwell1Click();
+    void HideToTray();
+
+    // Controls other windows and tests reach by name.
+    struct Controls;
+    Controls& ui() { return *ui_; }
+
+signals:
+    // The unlock dialog asks for its box to be emptied after a refusal.
+    void unlockRefused();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void FormResize();
+    void buildMenus();
+    void buildToolbar(QWidget* bar);
+    void buildLeftPane(QWidget* pane);
+    void buildAccountPage(QWidget* page);
+    void bindControls();
+    void readSettings();
+    void writeSettings();
+    void run(const std::function<void()>& command);
+    void groupChosen(int index);
+    void gridRowChosen(int row);
+
+    AppServices s_;
+    TCryptFile C;
+    EditFlags flags_;
+    TDM dm_;
+    DatabaseSession session_;
+    std::unique_ptr<HoverPictures> hover_;
+    std::unique_ptr<Controls> ui_;
+    QPointer<HelpWindow> help_;
+    QString mode_ = QStringLiteral("none");
+    bool closing_ = false;
+};
+
+} // namespace lw
