@@ -70,10 +70,13 @@ void TfrmMain::buildMenus()
     u.AboutLockwell1 = item(u.mnuHelp, "&About Lockwell...");
 
     u.PopupMenuGrid = new QMenu(this);
-    u.PopupMenuGrid->addAction(u.mnuPasswordsAdd->text());
-    u.PopupMenuGrid->addAction(u.mnuPasswordsEditDescription->text());
-    u.PopupMenuGrid->addSeparator();
-    u.PopupMenuGrid->addAction(u.mnuPasswordsDelete->text());
+    // The grid's menu runs the Passwords menu's commands.
+    for (QAction* a : {u.mnuPasswordsAdd, u.mnuPasswordsEditDescription, u.mnuPasswordsDelete}) {
+        if (a == u.mnuPasswordsDelete)
+            u.PopupMenuGrid->addSeparator();
+        QAction* same = u.PopupMenuGrid->addAction(a->text());
+        connect(same, &QAction::triggered, a, &QAction::trigger);
+    }
     u.PopupMenuGrid->addSeparator();
     u.mnuTransfer = u.PopupMenuGrid->addMenu("&Transfer");
 

@@ -103,6 +103,9 @@ void TfrmMain::FormCreate()
     menuBar()->setMouseTracking(true);
 
     bindControls();
+    setupGroupCommands();
+    setupAccountCommands();
+    setupPasswordField();
     ShowDatabaseClosed();
     EnableDatabaseControls(true);
     ui_->txtPassword->setEnabled(false);

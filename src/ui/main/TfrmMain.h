@@ -96,6 +96,17 @@ public:
     void AboutLockwell1Click();
     void HideToTray();
 
+    // Groups (MainGroupCommands.cpp).
+    void mnuGroupsNewClick();
+    void mnuGroupsEditClick();
+    void mnuGroupsDeleteClick();
+    // Accounts, the grid's keys and popup menu (MainAccountCommands.cpp).
+    void mnuPasswordsAddClick();
+    void mnuPasswordsEditDescriptionClick();
+    void mnuPasswordsDeleteClick();
+    // The password generator (MainGeneratorCommand.cpp).
+    void cmdPasswordClick();
+
     // Controls other windows and tests reach by name.
     struct Controls;
     Controls& ui() { return *ui_; }
@@ -120,6 +131,10 @@ private:
     void buildLeftPane(QWidget* pane);
     void buildAccountPage(QWidget* page);
     void bindControls();
+    // Wiring of the command areas, each in its own file.
+    void setupGroupCommands();
+    void setupAccountCommands();
+    void setupPasswordField();
     void readSettings();
     void writeSettings();
     void run(const std::function<void()>& command);
