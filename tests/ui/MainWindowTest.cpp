@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "settings/Error.h"
 #include "store/Connection.h"
 #include "ui/bindings/DatasetListModel.h"
 #include "ui/dialogs/TfrmChangePassword.h"
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
 using namespace lw;
 using lw::test::MainWindowTest;

@@ -31,7 +31,6 @@ void TfrmMain::bindControls()
         b->setErrorHandler(report);
     }
     connect(u.cmdSaveMemo, &QToolButton::clicked, this, [this] { run([this] { dm_.qryPasswords.post(); }); });
-    connect(u.cmdLockEdit, &QToolButton::toggled, this, [this](bool on) { EditingEnabled = on; });
 
     // The group combo shows the options row's current group and writes a choice back.
     auto showCurrentGroup = [this] {

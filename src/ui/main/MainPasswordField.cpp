@@ -1,14 +1,181 @@
-// The account page: the password field's display rule, Lock Edits, copy
-// buttons, the web address and the date edits.
+// The account page: the password field's display rule, Lock Edits, the date
+// shortcut, the copy buttons and the web address.
 #include "MainControls.h"
 
+#include "ui/bindings/EventHook.h"
+#include "ui/widgets/NullableDateEdit.h"
 #include "ui/widgets/PictureButton.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QToolButton>
+#include <QUrl>
+
 namespace lw {
+namespace {
+
+constexpr int kNotesMaxLength = 2000;
+const QString kShownDate = QStringLiteral("MMMM dd, yyyy");
+
+// The Edit menu's shortcuts reach the menu before the field with the focus.
+bool isMenuShortcut(QKeyEvent* key)
+{
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Cut) ||
+           key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste);
+}
+
+void setMasked(QLineEdit* edit, bool masked)
+{
+    edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+} // namespace
 
 void TfrmMain::setupPasswordField()
 {
-    connect(ui_->cmdPassword, &QAbstractButton::clicked, this, [this] { run([this] { cmdPasswordClick(); }); });
+    Controls& u = *ui_;
+    connect(u.cmdPassword, &QAbstractButton::clicked, this, [this] { run([this] { cmdPasswordClick(); }); });
+    u.txtPassword->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
+    setMasked(u.txtPassword, true);
+    u.cmdIDCopy->setFocusPolicy(Qt::NoFocus);
+    u.cmdpwdcopy->setFocusPolicy(Qt::NoFocus);
+    u.cmdLockEdit->setFocusPolicy(Qt::NoFocus);
+
+    // The display rule of the password, by the database's mode at each event.
+    const auto mode = [this] { return dm_.qryOptions.value("showpassword").toInt(); };
+    EventHook::install(u.txtPassword, [this, mode](QEvent* e) {
+        QLineEdit* pw = ui_->txtPassword;
+        switch (e->type()) {
+        case QEvent::Enter:
+            if (mode() == 1)
+                setMasked(pw, false);
+            break;
+        case QEvent::Leave:
+            if (mode() == 1 && !pw->hasFocus())
+                setMasked(pw, true);
+            break;
+        case QEvent::FocusIn:
+            run([this] { txtPasswordEnter(); });
+            break;
+        case QEvent::FocusOut:
+            setMasked(pw, mode() != 0);
+            break;
+        default:
+            break;
+        }
+        return false;
+    });
+
+    // Lock Edits: keys typed into the fields are ignored; the menu still works.
+    for (QWidget* field : std::initializer_list<QWidget*>{u.txtID, u.txtPassword, u.txtURL, u.MemoNotes,
+                                                          u.DateExpire->editor(), u.DateAssign->editor()}) {
+        EventHook::install(field, [this](QEvent* e) {
+            if (e->type() == QEvent::ShortcutOverride && ui_->mnuEdit->isEnabled() &&
+                isMenuShortcut(static_cast<QKeyEvent*>(e))) {
+                e->ignore();
+                return true;
+            }
+            return e->type() == QEvent::KeyPress && !EditingEnabled;
+        });
+    }
+    for (NullableDateEdit* date : {u.DateExpire, u.DateAssign}) {
+        date->setDisplayFormat(kShownDate);
+        EventHook::install(date->editor(), [this, date](QEvent* e) {
+            if (e->type() == QEvent::FocusIn)
+                date->setDisplayFormat(QString::fromLatin1(NullableDateEdit::kDefaultFormat));
+            else if (e->type() == QEvent::FocusOut)
+                date->setDisplayFormat(kShownDate);
+            else if (e->type() == QEvent::KeyPress && EditingEnabled) {
+                const QString text = static_cast<QKeyEvent*>(e)->text();
+                if (text == QLatin1String("c") || text == QLatin1String("C")) {
+                    date->editor()->setDate(QDate::currentDate()); // a user edit: it reaches the account
+                    return true;
+                }
+            }
+            return false;
+        });
+    }
+    connect(u.MemoNotes, &QPlainTextEdit::textChanged, this, [this] {
+        QPlainTextEdit* notes = ui_->MemoNotes;
+        if (notes->toPlainText().size() > kNotesMaxLength) {
+            notes->setPlainText(notes->toPlainText().left(kNotesMaxLength));
+            notes->moveCursor(QTextCursor::End);
+        }
+    });
+
+    connect(u.cmdLockEdit, &QToolButton::clicked, this, [this] { EditingEnabled = ui_->cmdLockEdit->isChecked(); });
+    connect(u.cmdIDCopy, &QToolButton::clicked, this, [this] {
+        ui_->txtID->selectAll();
+        if (!ui_->txtID->text().isEmpty())
+            QApplication::clipboard()->setText(ui_->txtID->text());
+    });
+    connect(u.cmdpwdcopy, &QToolButton::clicked, this, [this] {
+        QLineEdit* pw = ui_->txtPassword;
+        const QLineEdit::EchoMode was = pw->echoMode();
+        pw->setEchoMode(QLineEdit::Normal);
+        pw->selectAll();
+        pw->copy();
+        pw->setEchoMode(was);
+    });
+    connect(u.cmdGo, &QAbstractButton::clicked, this, [this] {
+        const QString text = ui_->txtURL->text();
+        if (text.trimmed().isEmpty())
+            return;
+        // The address goes as typed; one without a scheme is handed to the browser.
+        QUrl url(text);
+        if (url.scheme().isEmpty())
+            url = QUrl::fromUserInput(text.trimmed());
+        openUrl(url);
+    });
+}
+
+void TfrmMain::txtPasswordEnter()
+{
+    QLineEdit* pw = ui_->txtPassword;
+    Dataset& q = dm_.qryPasswords;
+    if (q.state() == Dataset::State::Edit) {
+        setMasked(pw, false);
+        return;
+    }
+    flags_.SuppressSaveWarning = true;
+    try {
+        q.edit();
+        setMasked(pw, false);
+        q.post();
+    } catch (...) {
+        flags_.SuppressSaveWarning = false;
+        throw;
+    }
+    flags_.SuppressSaveWarning = false;
+}
+
+void TfrmMain::ApplyPasswordMask()
+{
+    Dataset& q = dm_.qryPasswords;
+    if (!q.isOpen() || q.recordCount() < 1)
+        return;
+    flags_.SuppressSaveWarning = true;
+    try {
+        const int mode = dm_.qryOptions.value("showpassword").toInt();
+        if (mode >= 0 && mode <= 2) {
+            if (q.isEditing()) {
+                setMasked(ui_->txtPassword, mode != 0);
+            } else {
+                q.edit();
+                setMasked(ui_->txtPassword, mode != 0);
+                q.post();
+            }
+        }
+    } catch (...) {
+        flags_.SuppressSaveWarning = false;
+        throw;
+    }
+    flags_.SuppressSaveWarning = false;
 }
 
 } // namespace lw

@@ -18,6 +18,8 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -45,6 +47,7 @@ TfrmMain::TfrmMain(AppServices services, QWidget* parent)
                                              [this] { return ButtonSoundsOn && session_.isOpen(); })),
       ui_(std::make_unique<Controls>())
 {
+    openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     FormCreate();
 }
 
@@ -256,12 +259,6 @@ void TfrmMain::ApplyBackgroundStyle()
     ui_->BackGround->setGeometry(ui_->TSPassword->rect());
     ui_->BackGround->lower();
     ui_->BackGround->show();
-}
-
-void TfrmMain::ApplyPasswordMask()
-{
-    const bool clear = dm_.qryOptions.value("showpassword").toInt() == 0;
-    ui_->txtPassword->setEchoMode(clear ? QLineEdit::Normal : QLineEdit::Password);
 }
 
 // ---------------------------------------------------------------- hooks of the store and the data module

@@ -9,8 +9,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 
 class QAction;
+class QUrl;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -107,6 +109,9 @@ public:
     // The password generator (MainGeneratorCommand.cpp).
     void cmdPasswordClick();
 
+    // Opens a web address in the browser; tests replace it.
+    std::function<void(const QUrl&)> openUrl;
+
     // Controls other windows and tests reach by name.
     struct Controls;
     Controls& ui() { return *ui_; }
@@ -135,6 +140,7 @@ private:
     void setupGroupCommands();
     void setupAccountCommands();
     void setupPasswordField();
+    void txtPasswordEnter();
     void readSettings();
     void writeSettings();
     void run(const std::function<void()>& command);
