@@ -1,10 +1,17 @@
 // The generate button beside the password field.
 #include "MainControls.h"
 
-#include "ui/widgets/PictureButton.h"
+#include "ui/dialogs/TfrmGenerate.h"
 
 namespace lw {
 
-void TfrmMain::cmdPasswordClick() {}
+void TfrmMain::cmdPasswordClick()
+{
+    // The generator works on the current account.
+    if (!session_.isOpen() || !dm_.qryPasswords.isOpen() || dm_.qryPasswords.isEmpty())
+        return;
+    TfrmGenerate dialog(*this);
+    dialog.exec();
+}
 
 } // namespace lw
