@@ -1,0 +1,157 @@
+#include "TfrmEditGroup.h"
+
+#include "PasswordFields.h"
+#include "settings/IniFile.h"
+#include "store/Messages.h"
+#include "ui/DialogPlacement.h"
+#include "ui/ErrorBox.h"
+#include "ui/bindings/EventHook.h"
+#include "ui/main/MainControls.h"
+#include "ui/widgets/NameEdit.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lw {
+
+namespace {
+
+// Escape anywhere in the dialog closes it, before a control sees the key.
+void closeOnEscape(QDialog* dialog, QWidget* control)
+{
+    EventHook::install(control, [dialog](QEvent* e) {
+        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
+            return false;
+        dialog->reject();
+        return true;
+    });
+}
+
+} // namespace
+
+TfrmEditGroup::TfrmEditGroup(TfrmMain& main) : QDialog(&main), main_(main)
+{
+    setObjectName("frmEditGroup");
+    txtGroup = new NameEdit(this);
+    txtGroup->setMaxLength(50);
+    txtGroup->setMinimumWidth(260);
+    cmdOK = MakeBoldButton("OK", this);
+    cmdCancel = MakeBoldButton("Cancel", this);
+    cmdOK->setDefault(true);
+    for (QPushButton* b : {cmdOK, cmdCancel})
+        b->setMinimumWidth(80);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    buttons->addWidget(cmdCancel);
+    auto* col = new QVBoxLayout(this);
+    col->setContentsMargins(14, 14, 14, 12);
+    col->setSpacing(12);
+    col->addWidget(txtGroup);
+    col->addLayout(buttons);
+    MakeFixedDialog(this);
+
+    EventHook::install(txtGroup, [this](QEvent* e) { return EdPlus1KeyPress(e); });
+    closeOnEscape(this, cmdOK);
+    closeOnEscape(this, cmdCancel);
+    connect(cmdOK, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    FormCreate();
+}
+
+void TfrmEditGroup::FormCreate()
+{
+    if (main_.Tag != 0) {
+        setWindowTitle(" New Group");
+        previousGroupName_.clear();
+    } else {
+        setWindowTitle(" Edit Group");
+        txtGroup->setText(main_.DM().qryGroups.value("Name").toString());
+        previousGroupName_ = txtGroup->text();
+    }
+    adjustSize();
+    CenterOver(&main_, this);
+    txtGroup->setAutoCase(main_.services().settings.readBool("Options", "autocase", true));
+    txtGroup->setFocus();
+}
+
+bool TfrmEditGroup::EdPlus1KeyPress(QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        RunCommand(this, [this] { cmdOKClick(); });
+        return true;
+    case Qt::Key_Escape:
+        reject();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TfrmEditGroup::cmdOKClick()
+{
+    Messages& messages = main_.services().messages;
+    const QString name = TrimBlanks(txtGroup->text());
+    if (name.isEmpty()) {
+        messages.ShowInfo("Please enter a group name!");
+        refused();
+        return;
+    }
+    // A rename that only changes the case of letters keeps the group's own name.
+    if (name.compare(previousGroupName_, Qt::CaseInsensitive) != 0 && groupNameTaken(name)) {
+        messages.ShowInfo("Sorry, there is already a group with that name.");
+        refused();
+        return;
+    }
+
+    TDM& dm = main_.DM();
+    Dataset& groups = dm.qryGroups;
+    if (main_.Tag != 0)
+        groups.append();
+    else
+        groups.edit();
+    try {
+        groups.setValue("Name", name);
+        groups.post();
+    } catch (...) {
+        groups.cancel();
+        throw;
+    }
+    // A new group gets its place in name order; the options row then moves the list to it.
+    if (main_.Tag != 0)
+        groups.refresh();
+    Dataset& options = dm.qryOptions;
+    options.edit();
+    options.setValue("Group", name);
+    options.post();
+
+    main_.ui().cboGroup->setFocus();
+    accept();
+}
+
+bool TfrmEditGroup::groupNameTaken(const QString& name)
+{
+    // The engine compares the Name column without regard to case. The name is
+    // bound, never pasted into the text, so any character it holds is only data.
+    Dataset& q = main_.DM().qryTemp;
+    q.close();
+    q.setSql("Select Name from Groups where Name = :Name");
+    q.setParam("Name", name);
+    q.open();
+    return q.recordCount() > 0;
+}
+
+void TfrmEditGroup::refused()
+{
+    txtGroup->setFocus();
+}
+
+} // namespace lw
