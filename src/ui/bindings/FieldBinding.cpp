@@ -25,6 +25,8 @@ FieldBinding::FieldBinding(QObject* control, Dataset& dataset, QString field,
 
 void FieldBinding::refresh()
 {
+    if (writing_)
+        return; // the control already shows what is being written
     showing_ = true;
     show_(dataset_.value(field_));
     showing_ = false;
@@ -34,20 +36,20 @@ void FieldBinding::userEdited(const QVariant& value)
 {
     if (showing_)
         return;
+    if (!dataset_.isOpen() || dataset_.isEmpty()) {
+        refresh();
+        return;
+    }
     try {
-        if (gate_ && !gate_()) {
-            refresh();
-            return;
-        }
-        if (!dataset_.isOpen() || dataset_.isEmpty()) {
-            refresh();
-            return;
-        }
+        writing_ = true;
         dataset_.edit();
         dataset_.setValue(field_, value);
+        writing_ = false;
     } catch (const SilentAbort&) {
+        writing_ = false;
         refresh();
     } catch (const std::exception& e) {
+        writing_ = false;
         refresh();
         if (onError_)
             onError_(e);

@@ -19,15 +19,12 @@ class FieldBinding : public QObject {
     Q_OBJECT
 public:
     using ErrorHandler = std::function<void(const std::exception&)>;
-    // May the user change the field now? (The Lock Edits toggle.)
-    using EditGate = std::function<bool()>;
 
     static FieldBinding* bind(QLineEdit* edit, Dataset& dataset, const QString& field);
     static FieldBinding* bind(QPlainTextEdit* edit, Dataset& dataset, const QString& field);
     static FieldBinding* bind(NullableDateEdit* edit, Dataset& dataset, const QString& field);
 
     void setErrorHandler(ErrorHandler h) { onError_ = std::move(h); }
-    void setEditGate(EditGate g) { gate_ = std::move(g); }
     // Shows the dataset's current value again.
     void refresh();
 
@@ -39,8 +36,8 @@ private:
     QString field_;
     std::function<void(const QVariant&)> show_;
     ErrorHandler onError_;
-    EditGate gate_;
     bool showing_ = false;
+    bool writing_ = false;
 };
 
 } // namespace lw

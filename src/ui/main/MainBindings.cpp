@@ -19,7 +19,6 @@ void TfrmMain::bindControls()
 {
     Controls& u = *ui_;
     Dataset& accounts = dm_.qryPasswords;
-    const auto gate = [this] { return EditingEnabled; };
     const auto report = [this](const std::exception& e) { ShowErrorBox(this, QString::fromStdString(e.what())); };
     for (FieldBinding* b : {FieldBinding::bind(u.txtID, accounts, "ID"),
                             FieldBinding::bind(u.txtPassword, accounts, "Password"),
@@ -27,7 +26,6 @@ void TfrmMain::bindControls()
                             FieldBinding::bind(u.DateAssign, accounts, "AssignDate"),
                             FieldBinding::bind(u.txtURL, accounts, "URL"),
                             FieldBinding::bind(u.MemoNotes, accounts, "Notes")}) {
-        b->setEditGate(gate);
         b->setErrorHandler(report);
     }
     connect(u.cmdSaveMemo, &QToolButton::clicked, this, [this] { run([this] { dm_.qryPasswords.post(); }); });

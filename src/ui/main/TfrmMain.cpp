@@ -206,38 +206,33 @@ void TfrmMain::run(const std::function<void()>& command)
 void TfrmMain::ShowDatabaseClosed()
 {
     SetMainTitle("none");
-    Controls& u = *ui_;
-    u.mnuFileChangeMasterPassword->setEnabled(false);
-    u.mnuFileCloseDatabase->setEnabled(false);
-    for (QMenu* m : {u.mnuGroups, u.mnuPasswords, u.mnuEdit}) {
-        m->menuAction()->setVisible(false);
-        m->setEnabled(false);
-        for (QAction* a : m->actions())
-            a->setEnabled(false);
-    }
-    for (QWidget* w : std::initializer_list<QWidget*>{u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdAdd,
-                                                      u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport,
-                                                      u.cmdPassword, u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
-        w->setEnabled(false);
+    setDatabaseCommandsEnabled(false);
 }
 
 void TfrmMain::ShowDatabaseOpen()
 {
     SetMainTitle("short");
+    setDatabaseCommandsEnabled(true);
+    ui_->mnuEditUndo->setEnabled(dm_.qryPasswords.state() == Dataset::State::Edit);
+}
+
+// The menus and buttons that need a database; hidden menus take their
+// shortcuts with them.
+void TfrmMain::setDatabaseCommandsEnabled(bool open)
+{
     Controls& u = *ui_;
-    u.mnuFileChangeMasterPassword->setEnabled(true);
-    u.mnuFileCloseDatabase->setEnabled(true);
+    u.mnuFileChangeMasterPassword->setEnabled(open);
+    u.mnuFileCloseDatabase->setEnabled(open);
     for (QMenu* m : {u.mnuGroups, u.mnuPasswords, u.mnuEdit}) {
-        m->menuAction()->setVisible(true);
-        m->setEnabled(true);
+        m->menuAction()->setVisible(open);
+        m->setEnabled(open);
         for (QAction* a : m->actions())
-            a->setEnabled(true);
+            a->setEnabled(open);
     }
-    u.mnuEditUndo->setEnabled(dm_.qryPasswords.state() == Dataset::State::Edit);
     for (QWidget* w : std::initializer_list<QWidget*>{u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdAdd,
                                                       u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport,
                                                       u.cmdPassword, u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
-        w->setEnabled(true);
+        w->setEnabled(open);
 }
 
 void TfrmMain::EnableDatabaseControls(bool enabled)

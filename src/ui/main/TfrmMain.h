@@ -136,6 +136,7 @@ private:
     void buildLeftPane(QWidget* pane);
     void buildAccountPage(QWidget* page);
     void bindControls();
+    void setDatabaseCommandsEnabled(bool open);
     // Wiring of the command areas, each in its own file.
     void setupGroupCommands();
     void setupAccountCommands();
