@@ -138,6 +138,9 @@ void TfrmMain::txtPasswordEnter()
 {
     QLineEdit* pw = ui_->txtPassword;
     Dataset& q = dm_.qryPasswords;
+    // The focus can pass through the field while the database closes.
+    if (!q.isOpen() || q.isEmpty())
+        return;
     if (q.state() == Dataset::State::Edit) {
         setMasked(pw, false);
         return;
