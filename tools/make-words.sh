@@ -26,6 +26,7 @@ trap 'rm -rf "$work"' EXIT
 # Left out: obscenities and insults, slurs, sexual and body words, drugs,
 # violence and death.
 cat >"$work/excluded" <<'EOF'
+spec
 fuck fucked fucker fucks shit shits shitty cunt cunts cock cocks dick dicks
 prick pricks twat pussy bitch bitchy damn damned damns goddam piss pissed
 pisses crap crappy craps turd turds fart farted farts bugger wank wanked wanks
