@@ -1,6 +1,7 @@
 #include "PasswordFields.h"
 
 #include <QDialog>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -40,6 +41,23 @@ QLabel* MakeBoldLabel(const QString& text, QWidget* parent)
     f.setBold(true);
     l->setFont(f);
     return l;
+}
+
+bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        ok();
+        return true;
+    case Qt::Key_Escape:
+        dialog->reject();
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MakeFixedDialog(QDialog* dialog)

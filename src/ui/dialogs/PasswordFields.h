@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
+
+class QEvent;
 
 class QDialog;
 class QLabel;
@@ -18,6 +21,9 @@ inline constexpr int kMasterPasswordMaxLength = 14;
 QLineEdit* MakePasswordBox(QWidget* parent, bool masked);
 QPushButton* MakeBoldButton(const QString& text, QWidget* parent, QColor color = QColor());
 QLabel* MakeBoldLabel(const QString& text, QWidget* parent);
+// The keys of a one-field dialog's edit: Enter runs OK, Escape closes; both
+// are swallowed. Returns whether the event was one of them.
+bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok);
 // Fixed size, a title bar without buttons of its own.
 void MakeFixedDialog(QDialog* dialog);
 

@@ -71,19 +71,7 @@ void TfrmEditDescription::FormCreate()
 
 bool TfrmEditDescription::EdPlus1KeyPress(QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        RunCommand(this, [this] { cmdOKClick(); });
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
+    return HandleOneFieldKeys(this, event, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
 }
 
 void TfrmEditDescription::cmdOKClick()

@@ -81,19 +81,7 @@ void TfrmEditGroup::FormCreate()
 
 bool TfrmEditGroup::EdPlus1KeyPress(QEvent* event)
 {
-    if (event->type() != QEvent::KeyPress)
-        return false;
-    switch (static_cast<QKeyEvent*>(event)->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        RunCommand(this, [this] { cmdOKClick(); });
-        return true;
-    case Qt::Key_Escape:
-        reject();
-        return true;
-    default:
-        return false;
-    }
+    return HandleOneFieldKeys(this, event, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
 }
 
 void TfrmEditGroup::cmdOKClick()
