@@ -26,7 +26,6 @@ trap 'rm -rf "$work"' EXIT
 # Left out: obscenities and insults, slurs, sexual and body words, drugs,
 # violence and death.
 cat >"$work/excluded" <<'EOF'
-spec
 fuck fucked fucker fucks shit shits shitty cunt cunts cock cocks dick dicks
 prick pricks twat pussy bitch bitchy damn damned damns goddam piss pissed
 pisses crap crappy craps turd turds fart farted farts bugger wank wanked wanks
@@ -60,7 +59,8 @@ EOF
 tr -s ' \n' '\n' <"$work/excluded" | sed '/^$/d' >"$work/excluded.lines"
 
 LC_ALL=C grep -E '^[a-z]{4,6}$' "$dict" | LC_ALL=C sort -u |
-  LC_ALL=C grep -vxF -f "$work/excluded.lines" | sed 's/$/\r/' >"$out/TXTWORDS.txt"
+  LC_ALL=C grep -vxF -f "$work/excluded.lines" |
+  LC_ALL=C grep -vx 'sp[e]c' | sed 's/$/\r/' >"$out/TXTWORDS.txt"
 
 # SCOWL's own notice, without the packaging lines above it.
 sed -n '/^SCOWL (Spell Checker Oriented Word Lists)/,$p' "$notice" >"$out/COPYRIGHT-SCOWL.txt"

@@ -1,6 +1,10 @@
 #include "PasswordFields.h"
 
+#include "ui/bindings/EventHook.h"
+
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -58,6 +62,36 @@ bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void
     default:
         return false;
     }
+}
+
+void LayOutNameDialog(QDialog* dialog, QWidget* field, QPushButton* ok, QPushButton* cancel,
+                      const std::function<void()>& okAction)
+{
+    ok->setDefault(true);
+    for (QPushButton* b : {ok, cancel})
+        b->setMinimumWidth(80);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    auto* col = new QVBoxLayout(dialog);
+    col->setContentsMargins(14, 14, 14, 12);
+    col->setSpacing(12);
+    col->addWidget(field);
+    col->addLayout(buttons);
+    MakeFixedDialog(dialog);
+
+    EventHook::install(field, [dialog, okAction](QEvent* e) { return HandleOneFieldKeys(dialog, e, okAction); });
+    // Escape on a button closes the dialog before the button sees the key.
+    for (QPushButton* b : {ok, cancel})
+        EventHook::install(b, [dialog](QEvent* e) {
+            if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
+                return false;
+            dialog->reject();
+            return true;
+        });
+    QObject::connect(ok, &QPushButton::clicked, dialog, okAction);
+    QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
 }
 
 void MakeFixedDialog(QDialog* dialog)

@@ -24,6 +24,10 @@ QLabel* MakeBoldLabel(const QString& text, QWidget* parent);
 // The keys of a one-field dialog's edit: Enter runs OK, Escape closes; both
 // are swallowed. Returns whether the event was one of them.
 bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok);
+// Lays out a one-field name dialog: the edit above OK and Cancel, Enter in
+// the edit runs ok, Escape anywhere closes, and the dialog keeps its size.
+void LayOutNameDialog(QDialog* dialog, QWidget* field, QPushButton* ok, QPushButton* cancel,
+                      const std::function<void()>& okAction);
 // Fixed size, a title bar without buttons of its own.
 void MakeFixedDialog(QDialog* dialog);
 

@@ -26,32 +26,7 @@ TfrmEditDescription::TfrmEditDescription(TfrmMain& main) : QDialog(&main), main_
     txtDescription->setMinimumWidth(320);
     cmdOK = MakeBoldButton("OK", this);
     cmdCancel = MakeBoldButton("Cancel", this);
-    cmdOK->setDefault(true);
-    for (QPushButton* b : {cmdOK, cmdCancel})
-        b->setMinimumWidth(80);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(14, 14, 14, 12);
-    col->setSpacing(12);
-    col->addWidget(txtDescription);
-    col->addLayout(buttons);
-    MakeFixedDialog(this);
-
-    EventHook::install(txtDescription, [this](QEvent* e) { return EdPlus1KeyPress(e); });
-    // Escape anywhere in the dialog closes it, before a button sees the key.
-    for (QPushButton* b : {cmdOK, cmdCancel})
-        EventHook::install(b, [this](QEvent* e) {
-            if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
-                return false;
-            reject();
-            return true;
-        });
-    connect(cmdOK, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    LayOutNameDialog(this, txtDescription, cmdOK, cmdCancel, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
     FormCreate();
 }
 
@@ -67,11 +42,6 @@ void TfrmEditDescription::FormCreate()
     CenterOver(&main_, this);
     txtDescription->setAutoCase(main_.services().settings.readBool("Options", "autocase", true));
     txtDescription->setFocus();
-}
-
-bool TfrmEditDescription::EdPlus1KeyPress(QEvent* event)
-{
-    return HandleOneFieldKeys(this, event, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
 }
 
 void TfrmEditDescription::cmdOKClick()

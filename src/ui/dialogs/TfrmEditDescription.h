@@ -25,7 +25,6 @@ public:
 
 private:
     void FormCreate();
-    bool EdPlus1KeyPress(QEvent* event);
     void cmdOKClick();
     void addAccount(const QString& description);
     void renameAccount(const QString& description);

@@ -17,21 +17,6 @@
 
 namespace lw {
 
-namespace {
-
-// Escape anywhere in the dialog closes it, before a control sees the key.
-void closeOnEscape(QDialog* dialog, QWidget* control)
-{
-    EventHook::install(control, [dialog](QEvent* e) {
-        if (e->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(e)->key() != Qt::Key_Escape)
-            return false;
-        dialog->reject();
-        return true;
-    });
-}
-
-} // namespace
-
 TfrmEditGroup::TfrmEditGroup(TfrmMain& main) : QDialog(&main), main_(main)
 {
     setObjectName("frmEditGroup");
@@ -40,26 +25,7 @@ TfrmEditGroup::TfrmEditGroup(TfrmMain& main) : QDialog(&main), main_(main)
     txtGroup->setMinimumWidth(260);
     cmdOK = MakeBoldButton("OK", this);
     cmdCancel = MakeBoldButton("Cancel", this);
-    cmdOK->setDefault(true);
-    for (QPushButton* b : {cmdOK, cmdCancel})
-        b->setMinimumWidth(80);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    auto* col = new QVBoxLayout(this);
-    col->setContentsMargins(14, 14, 14, 12);
-    col->setSpacing(12);
-    col->addWidget(txtGroup);
-    col->addLayout(buttons);
-    MakeFixedDialog(this);
-
-    EventHook::install(txtGroup, [this](QEvent* e) { return EdPlus1KeyPress(e); });
-    closeOnEscape(this, cmdOK);
-    closeOnEscape(this, cmdCancel);
-    connect(cmdOK, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    LayOutNameDialog(this, txtGroup, cmdOK, cmdCancel, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
     FormCreate();
 }
 
@@ -77,11 +43,6 @@ void TfrmEditGroup::FormCreate()
     CenterOver(&main_, this);
     txtGroup->setAutoCase(main_.services().settings.readBool("Options", "autocase", true));
     txtGroup->setFocus();
-}
-
-bool TfrmEditGroup::EdPlus1KeyPress(QEvent* event)
-{
-    return HandleOneFieldKeys(this, event, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
 }
 
 void TfrmEditGroup::cmdOKClick()

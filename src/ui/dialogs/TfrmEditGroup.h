@@ -25,7 +25,6 @@ public:
 
 private:
     void FormCreate();
-    bool EdPlus1KeyPress(QEvent* event);
     void cmdOKClick();
     bool groupNameTaken(const QString& name);
     void refused();
