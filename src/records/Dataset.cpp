@@ -6,7 +6,10 @@
 
 namespace lw {
 
-Dataset::Dataset(QString name) : name_(std::move(name)) {}
+Dataset::Dataset(QString name, QObject* parent) : QObject(parent), name_(std::move(name))
+{
+    setObjectName(name_);
+}
 
 Dataset::~Dataset()
 {
@@ -69,7 +72,7 @@ void Dataset::setMaster(Dataset* master, const QString& masterField, const QStri
 
 // ---------------------------------------------------------------- open / close
 
-void Dataset::load()
+Dataset::Result Dataset::run()
 {
     if (!db_)
         throw Error(QStringLiteral("%1: no database is open.").arg(name_));
@@ -81,43 +84,49 @@ void Dataset::load()
     for (int i = 1; i <= stmt_->parameterCount(); ++i)
         stmt_->bindAt(i, param(stmt_->parameterName(i)));
 
-    std::vector<FieldDef> fields;
+    Result result;
     const int columns = stmt_->columnCount();
     for (int c = 0; c < columns; ++c) {
         const QString column = stmt_->columnName(c);
         auto declared = std::find_if(declared_.begin(), declared_.end(), [&](const FieldDef& f) {
             return f.name.compare(column, Qt::CaseInsensitive) == 0;
         });
-        fields.push_back(declared != declared_.end() ? *declared : FieldFromDeclType(column, stmt_->columnDeclType(c)));
-        fields.back().name = column;
-        if (declared != declared_.end())
-            fields.back().name = declared->name;
+        result.fields.push_back(declared != declared_.end() ? *declared
+                                                            : FieldFromDeclType(column, stmt_->columnDeclType(c)));
+        result.fields.back().name = declared != declared_.end() ? declared->name : column;
     }
-    std::vector<Row> rows;
     try {
         while (stmt_->step()) {
             Row row(static_cast<size_t>(columns));
             for (int c = 0; c < columns; ++c)
                 row[size_t(c)] = stmt_->value(c);
-            rows.push_back(std::move(row));
+            result.rows.push_back(std::move(row));
         }
     } catch (...) {
         stmt_->reset();
         throw;
     }
     stmt_->reset();
-    fields_ = std::move(fields);
-    rows_ = std::move(rows);
+    return result;
+}
+
+// Puts the rows of a re-run in place; current is clamped to the new rows.
+void Dataset::replaceRows(Result result, int current)
+{
+    emit aboutToReload();
+    fields_ = std::move(result.fields);
+    rows_ = std::move(result.rows);
+    current_ = rows_.empty() ? -1 : std::clamp(current, 0, int(rows_.size()) - 1);
+    notify(DataChange::Reloaded);
 }
 
 void Dataset::open()
 {
     if (isOpen())
         return;
-    load();
+    Result result = run();
     state_ = State::Browse;
-    current_ = rows_.empty() ? -1 : 0;
-    notify(DataChange::Reloaded);
+    replaceRows(std::move(result), 0);
 }
 
 void Dataset::close()
@@ -125,11 +134,9 @@ void Dataset::close()
     if (!isOpen())
         return;
     state_ = State::Closed;
-    rows_.clear();
-    current_ = -1;
     buffer_.clear();
     stmt_.reset(); // a closing connection must not keep statements alive
-    notify(DataChange::Reloaded);
+    replaceRows({}, -1);
 }
 
 void Dataset::refresh()
@@ -137,16 +144,15 @@ void Dataset::refresh()
     requireOpen();
     checkBrowseMode();
     const QVariant key = keyField_.isEmpty() || current_ < 0 ? QVariant() : value(keyField_);
-    const int oldRow = current_;
-    load();
-    current_ = rows_.empty() ? -1 : std::clamp(oldRow, 0, int(rows_.size()) - 1);
+    Result result = run();
+    int row = current_;
     if (!key.isNull()) {
         const int k = requireIndex(keyField_);
-        for (size_t r = 0; r < rows_.size(); ++r)
-            if (ToFieldValue(fields_[size_t(k)], rows_[r][size_t(k)]) == key)
-                current_ = int(r);
+        for (size_t r = 0; r < result.rows.size(); ++r)
+            if (ToFieldValue(result.fields[size_t(k)], result.rows[r][size_t(k)]) == key)
+                row = int(r);
     }
-    notify(DataChange::Reloaded);
+    replaceRows(std::move(result), row);
 }
 
 // ---------------------------------------------------------------- rows
@@ -292,8 +298,11 @@ void Dataset::append()
     fire(beforeMove_);
     for (Dataset* d : std::vector<Dataset*>(details_))
         d->checkBrowseMode();
+    const int row = int(rows_.size());
+    emit rowAboutToBeInserted(row);
     rows_.push_back(Row(fields_.size()));
-    current_ = int(rows_.size()) - 1;
+    emit rowInserted(row);
+    current_ = row;
     buffer_ = rows_.back();
     original_ = buffer_;
     state_ = State::Insert;
@@ -334,12 +343,11 @@ void Dataset::cancel()
 {
     if (!isEditing())
         return;
-    if (state_ == State::Insert) {
-        rows_.erase(rows_.begin() + current_);
-        current_ = std::min(current_, int(rows_.size()) - 1);
-    }
+    const bool inserted = state_ == State::Insert;
     state_ = State::Browse;
     buffer_.clear();
+    if (inserted)
+        eraseRow(current_);
     notify(DataChange::RowMoved);
 }
 
@@ -380,9 +388,16 @@ void Dataset::remove()
     for (int i = 0; i < args.size(); ++i)
         del.bindAt(i + 1, args[i]);
     del.step();
-    rows_.erase(rows_.begin() + current_);
-    current_ = std::min(current_, int(rows_.size()) - 1);
+    eraseRow(current_);
     notify(DataChange::RowMoved);
+}
+
+void Dataset::eraseRow(int row)
+{
+    emit rowAboutToBeRemoved(row);
+    rows_.erase(rows_.begin() + row);
+    current_ = std::min(current_, int(rows_.size()) - 1);
+    emit rowRemoved(row);
 }
 
 // ---------------------------------------------------------------- storing
@@ -462,26 +477,26 @@ void Dataset::notify(DataChange why, const QString& field)
     if (why == DataChange::Reloaded || why == DataChange::RowMoved || why == DataChange::RowStored)
         for (Dataset* d : std::vector<Dataset*>(details_))
             d->masterChanged();
-    const std::vector<ChangeHandler> copy = changeHandlers_;
-    for (const ChangeHandler& h : copy)
-        h(*this, why, field);
+    emit changed(why, field);
+    if (why == DataChange::Reloaded || current_ != shownCurrent_) {
+        shownCurrent_ = current_;
+        emit currentRowChanged(current_);
+    }
 }
 
+// The detail follows the master's key: it closes with the master and re-runs
+// only when the key it ran with is no longer the master's.
 void Dataset::masterChanged()
 {
     if (!master_->isOpen()) {
         close();
         return;
     }
-    if (!isOpen())
-        return;
-    const QVariant key = master_->value(masterField_);
-    if (key == param(masterParam_) && master_->state() != State::Closed && !stmt_)
+    if (!isOpen() || master_->value(masterField_) == param(masterParam_))
         return;
     checkBrowseMode();
-    load();
-    current_ = rows_.empty() ? -1 : 0;
-    notify(DataChange::Reloaded);
+    Result result = run();
+    replaceRows(std::move(result), 0);
 }
 
 } // namespace lw

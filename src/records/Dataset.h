@@ -2,6 +2,7 @@
 
 #include "Field.h"
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -34,18 +35,19 @@ struct LocateOptions {
 // dataset (one with an update table) stores an edited row by its key on
 // post(); others refuse edits with an Error.
 //
-// Notifications are synchronous. A before-post handler may throw SilentAbort
-// to abandon the store: nothing is written and the row keeps its changes.
-class Dataset {
+// Notifications are synchronous Qt signals, so a listener that dies stops
+// listening by itself. The steps that must be able to stop the caller
+// (after-insert, before-post, before-move) are callbacks instead: a
+// before-post handler may throw SilentAbort to abandon the store, and then
+// nothing is written and the row keeps its changes.
+class Dataset : public QObject {
+    Q_OBJECT
 public:
     enum class State { Closed, Browse, Edit, Insert };
     using Handler = std::function<void(Dataset&)>;
-    using ChangeHandler = std::function<void(Dataset&, DataChange, const QString& field)>;
 
-    explicit Dataset(QString name);
-    ~Dataset();
-    Dataset(const Dataset&) = delete;
-    Dataset& operator=(const Dataset&) = delete;
+    explicit Dataset(QString name, QObject* parent = nullptr);
+    ~Dataset() override;
 
     const QString& name() const { return name_; }
 
@@ -106,11 +108,25 @@ public:
     // Stores a pending edit; nothing otherwise.
     void checkBrowseMode();
 
-    // --- notifications ---
-    void onDataChange(ChangeHandler h) { changeHandlers_.push_back(std::move(h)); }
+    // --- steps that may stop the caller ---
     void onAfterInsert(Handler h) { afterInsert_.push_back(std::move(h)); }
     void onBeforePost(Handler h) { beforePost_.push_back(std::move(h)); }
     void onBeforeMove(Handler h) { beforeMove_.push_back(std::move(h)); }
+
+signals:
+    // Any change of the rows, the current row or its values.
+    void changed(lw::DataChange why, const QString& field);
+    // After every change of current row, and after every re-run.
+    void currentRowChanged(int row);
+    // The rows are about to be replaced by a re-run, or cleared by a close;
+    // changed(Reloaded) follows.
+    void aboutToReload();
+    // A new row at the end (append), and a row taken out (delete, or a new
+    // row abandoned).
+    void rowAboutToBeInserted(int row);
+    void rowInserted(int row);
+    void rowAboutToBeRemoved(int row);
+    void rowRemoved(int row);
 
 private:
     using Row = std::vector<QVariant>; // stored values
@@ -119,8 +135,13 @@ private:
     int requireIndex(const QString& name) const;
     void requireOpen() const;
     void requireEditable() const;
-    void load();
-    void setCurrent(int row, DataChange why);
+    struct Result {
+        std::vector<FieldDef> fields;
+        std::vector<Row> rows;
+    };
+    Result run();
+    void replaceRows(Result result, int current);
+    void eraseRow(int row);
     void notify(DataChange why, const QString& field = QString());
     void fire(const std::vector<Handler>& handlers);
     void masterChanged();
@@ -149,7 +170,7 @@ private:
     Row buffer_; // pending values of the current row while editing
     Row original_;
 
-    std::vector<ChangeHandler> changeHandlers_;
+    int shownCurrent_ = -1; // the row the last currentRowChanged reported
     std::vector<Handler> afterInsert_;
     std::vector<Handler> beforePost_;
     std::vector<Handler> beforeMove_;

@@ -25,7 +25,7 @@ TDM::TDM(AliasStore& alias, Messages& messages, RecordWindow& window, EditFlags&
     qryTransfer.setSql(sql::Transfer);
     declareFields();
 
-    qryPasswords.onDataChange([this](Dataset&, DataChange why, const QString&) {
+    QObject::connect(&qryPasswords, &Dataset::changed, &qryPasswords, [this](DataChange why, const QString&) {
         DSPasswordsDataChange();
         // The count also follows the account list when it opens or re-runs.
         if (why == DataChange::Reloaded)
@@ -33,10 +33,10 @@ TDM::TDM(AliasStore& alias, Messages& messages, RecordWindow& window, EditFlags&
     });
     qryPasswords.onAfterInsert([this](Dataset&) { qryPasswordsAfterInsert(); });
     qryPasswords.onBeforePost([this](Dataset&) { qryPasswordsBeforePost(); });
-    qryGroups.onDataChange([this](Dataset&, DataChange, const QString&) { DSGroupsDataChange(); });
-    qryOptions.onDataChange([this](Dataset&, DataChange why, const QString& field) {
-        if (why == DataChange::Reloaded || (why == DataChange::FieldChanged &&
-                                            (field.isEmpty() || field.compare("Group", Qt::CaseInsensitive) == 0)))
+    QObject::connect(&qryGroups, &Dataset::changed, &qryGroups, [this] { DSGroupsDataChange(); });
+    QObject::connect(&qryOptions, &Dataset::changed, &qryOptions, [this](DataChange why, const QString& field) {
+        if (why == DataChange::Reloaded ||
+            (why == DataChange::FieldChanged && (field.isEmpty() || field.compare("Group", Qt::CaseInsensitive) == 0)))
             followCurrentGroup();
     });
 }
@@ -119,6 +119,9 @@ void TDM::CloseQueries()
 void TDM::ChooseGroup(const QString& name)
 {
     if (!qryOptions.isOpen() || qryOptions.isEmpty())
+        return;
+    // The move first: when the save question stops it, nothing has changed.
+    if (!qryGroups.locate("Name", name, {.caseInsensitive = true}))
         return;
     qryOptions.edit();
     qryOptions.setValue("Group", name);

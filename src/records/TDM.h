@@ -2,6 +2,7 @@
 
 #include "Dataset.h"
 #include "RecordWindow.h"
+#include "store/SessionRecords.h"
 
 #include <QStringList>
 
@@ -13,7 +14,7 @@ class Messages;
 
 // The data module: the one owner of every query over the open database, and
 // the rules that tie them together and to the main window.
-class TDM {
+class TDM : public SessionRecords {
 public:
     TDM(AliasStore& alias, Messages& messages, RecordWindow& window, EditFlags& flags);
     TDM(const TDM&) = delete;
@@ -23,18 +24,22 @@ public:
     void DMCreate(const QStringList& arguments);
 
     // Opening a database: the group, account and options queries, in that order.
-    void OpenQueries(Connection& db);
+    void OpenQueries(Connection& db) override;
     // Stores a pending options edit and an account being edited (not a new
     // account that was never stored).
-    void SavePendingEdits();
+    void SavePendingEdits() override;
     // Closes every query and forgets the connection.
-    void CloseQueries();
+    void CloseQueries() override;
 
-    // The group combo: a group chosen by name. The options row keeps the name
-    // and stays in edit state until something stores it.
+    // The group combo: a group chosen by name becomes current, then the options
+    // row keeps its name and stays in edit state until something stores it.
+    // When the save question stops the move, nothing changes.
     void ChooseGroup(const QString& name);
 
     void UpdateItemCount();
+
+    // The editing flags the save question reads.
+    EditFlags& flags() { return flags_; }
 
     Dataset qryGroups{"qryGroups"};
     Dataset qryPasswords{"qryPasswords"};

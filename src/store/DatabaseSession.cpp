@@ -7,6 +7,7 @@
 #include "DatabaseFileCipher.h"
 #include "DatabaseHooks.h"
 #include "Schema.h"
+#include "SessionRecords.h"
 #include "SoundPlayer.h"
 #include "settings/Error.h"
 #include "settings/IniFile.h"
@@ -20,7 +21,10 @@ MaintenanceStep CountDownMaintenance(int count, int frequency)
     return {count - 1, false};
 }
 
-DatabaseSession::DatabaseSession(Services services, DatabaseHooks& hooks) : s_(services), hooks_(hooks) {}
+DatabaseSession::DatabaseSession(Services services, DatabaseHooks& window, SessionRecords& records)
+    : s_(services), hooks_(window), records_(records)
+{
+}
 
 DatabaseSession::~DatabaseSession() = default;
 
@@ -70,9 +74,8 @@ void DatabaseSession::openSteps(const QString& password)
     currentMasterPassword_ = password;
     hooks_.ShowDatabaseOpen();
     hooks_.EnableDatabaseControls(true);
-    PlayGrantedSound();
-    s_.log.WriteAccessLogEntry(true);
-    hooks_.OpenQueries(*db_);
+    granted();
+    records_.OpenQueries(*db_);
     hooks_.ApplyDisplayRules();
     if (!s_.settings.readBool(QStringLiteral("ExpireOptions"), QStringLiteral("remind"), false))
         hooks_.ShowExpiredReminder();
@@ -83,7 +86,22 @@ void DatabaseSession::refuse()
     if (AccessSoundsOn)
         PlayAccessDeniedSound();
     s_.log.WriteAccessLogEntry(false);
-    hooks_.UnlockRefused();
+}
+
+void DatabaseSession::granted()
+{
+    PlayGrantedSound();
+    s_.log.WriteAccessLogEntry(true);
+}
+
+bool DatabaseSession::CheckMasterPassword(const QString& typed)
+{
+    if (typed != currentMasterPassword_) {
+        refuse();
+        return false;
+    }
+    granted();
+    return true;
 }
 
 // Steps the countdown in the options row and tells whether to compact now.
@@ -105,9 +123,9 @@ void DatabaseSession::CloseDatabase()
     const QString path = db.path();
     // Pending edits first: the options row they may store is the row the
     // countdown changes.
-    hooks_.SavePendingEdits();
+    records_.SavePendingEdits();
     const MaintenanceStep step = countDown(db);
-    hooks_.CloseQueries();
+    records_.CloseQueries();
     db_.reset();
 
     if (step.compactNow)

@@ -12,6 +12,7 @@ class Connection;
 class DatabaseHooks;
 class IniFile;
 class Messages;
+class SessionRecords;
 class SoundPlayer;
 class TCryptFile;
 
@@ -37,15 +38,20 @@ public:
         const Clock& clock;
     };
 
-    DatabaseSession(Services services, DatabaseHooks& hooks);
+    DatabaseSession(Services services, DatabaseHooks& window, SessionRecords& records);
     ~DatabaseSession();
 
     // Unscrambles, connects and opens the record layer. A refusal sounds,
-    // logs "failed", tells the hooks and throws SilentAbort.
+    // logs "failed" and throws SilentAbort.
     void OpenDatabase(const QString& password);
     // Counts down, saves pending edits, disconnects, compacts when due and
     // scrambles the file. Only while a database is open.
     void CloseDatabase();
+
+    // The check on the way back from the tray: the database stays open and
+    // the typed text is only compared with the master password. Sounds and
+    // logs the outcome as an unlock does.
+    bool CheckMasterPassword(const QString& typed);
 
     bool isOpen() const { return db_ != nullptr; }
     Connection& connection() const;
@@ -63,10 +69,12 @@ public:
 private:
     void openSteps(const QString& password);
     void refuse();
+    void granted();
     static MaintenanceStep countDown(Connection& db);
 
     Services s_;
     DatabaseHooks& hooks_;
+    SessionRecords& records_;
     std::unique_ptr<Connection> db_;
     QString currentMasterPassword_;
 };

@@ -4,8 +4,10 @@
 
 namespace lw {
 
-// The program's one pseudo-random generator, shared by the file cipher and the
-// password generator. A linear congruential generator modulo 2^32.
+// The file cipher's pseudo-random generator: a linear congruential generator
+// modulo 2^32, whose sequence the scrambled file format depends on. It is no
+// source of secrets: the password generator draws from the system's secure
+// random source instead.
 constexpr quint32 kRandomMultiplier = 134775813u;
 constexpr quint32 kRandomIncrement = 1u;
 

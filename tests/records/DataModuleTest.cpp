@@ -94,8 +94,9 @@ TEST_P(SaveQuestion, AnswersDecideWhatIsStoredAndWhetherTheMoveHappens)
     EXPECT_EQ(stored("a", "URL").toString(), QString(c.storedUrl));
     EXPECT_EQ(dm.qryPasswords.value("Description").toString(), c.currentAfter);
     EXPECT_EQ(dm.qryPasswords.isEditing(), c.stillEditing);
-    if (c.stillEditing)
+    if (c.stillEditing) {
         EXPECT_EQ(dm.qryPasswords.value("URL").toString(), "https://example.org");
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SaveQuestion,
@@ -299,6 +300,51 @@ TEST_F(DataModuleTest, AnEmptiedDescriptionIsStoredAsNull)
     EXPECT_TRUE(db->scalar("select Description from Passwords").isNull());
     EXPECT_EQ(db->scalar("select ID from Passwords").toString(), "");
     EXPECT_FALSE(db->scalar("select ID from Passwords").isNull());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(DataModuleTest, TheAccountListRunsAgainOnlyWhenTheGroupChanges)
+{
+    addAccounts("Email Accounts", {"work"});
+    addAccounts("Misc Accounts", {"bank"});
+    openModule();
+    int runs = 0;
+    QObject::connect(&dm.qryPasswords, &Dataset::aboutToReload, [&runs] { ++runs; });
+
+    dm.qryGroups.edit(); // a renamed group keeps its accounts
+    dm.qryGroups.setValue("Name", "Mail");
+    dm.qryGroups.post();
+    dm.qryGroups.refresh();
+    dm.qryOptions.edit(); // the options row names the group it already stands on
+    dm.qryOptions.setValue("Group", "mail");
+    dm.qryOptions.post();
+    EXPECT_EQ(runs, 0);
+    EXPECT_EQ(descriptions(dm.qryPasswords), QStringList{"work"});
+
+    dm.ChooseGroup("Misc Accounts");
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(descriptions(dm.qryPasswords), QStringList{"bank"});
+}
+
+TEST_F(DataModuleTest, ACancelledGroupChoiceLeavesGroupListAndOptionsRowAsTheyWere)
+{
+    addAccounts("Email Accounts", {"work"});
+    openModule();
+    flags.WarnBeforeSave = true;
+    dm.qryPasswords.edit();
+    dm.qryPasswords.setValue("ID", "someone");
+    messages.queueSave(SaveAnswer::Cancel);
+
+    EXPECT_THROW(dm.ChooseGroup("Misc Accounts"), SilentAbort);
+    EXPECT_EQ(dm.qryGroups.value("Name").toString(), "Email Accounts");
+    EXPECT_EQ(dm.qryOptions.value("Group").toString(), "Email Accounts");
+    EXPECT_EQ(descriptions(dm.qryPasswords), QStringList{"work"});
+    EXPECT_EQ(dm.qryPasswords.value("ID").toString(), "someone");
+    EXPECT_TRUE(dm.qryPasswords.isEditing());
+    dm.qryPasswords.cancel();
 }
 
 } // namespace

@@ -86,7 +86,7 @@ TEST_P(EasyCases, DrawsWordsAndADigitBelowNineInOrder)
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, EasyCases, ::testing::ValuesIn(kEasyCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PasswordGenerator, AWordAndDigitFromTheSecureSourceEndsInZeroToEightAndUsesAllNine)
 {
@@ -141,7 +141,7 @@ TEST_P(HardCases, KeepsOnlyAllowedCodesInTheChosenCase)
 }
 
 INSTANTIATE_TEST_SUITE_P(Classes, HardCases, ::testing::ValuesIn(kHardCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PasswordGenerator, ARefusedCodeIsDrawnAgainForTheSameCharacter)
 {

@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"RandomBytes", lw::test::randomBytes(4096, 3), "A", "k", 7, 7, true, true},
         ReadCase{"HugeLine", "[A]\n" + QByteArray(1 << 20, 'x') + "\nk=8\n", "A", "k", 7, 8, false,
                  true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(IniFileTest, MissingOrUnreadableFileReadsDefaults)
 {

@@ -54,7 +54,7 @@ protected:
     AccessLog log{dir.path(), alias, clock, LogSeparators{}};
     TCryptFile cipher{messages};
     IniFile settings{dir.file("lw.ini")};
-    DatabaseSession session{{alias, log, cipher, settings, sounds, messages, clock}, hooks};
+    DatabaseSession session{{alias, log, cipher, settings, sounds, messages, clock}, hooks, hooks};
     QString path;
 };
 
@@ -97,7 +97,7 @@ TEST_F(Session, ARefusedUnlockSoundsLogsAndLeavesTheScrambledFileAlone)
         EXPECT_THROW(session.OpenDatabase(wrong), SilentAbort);
     EXPECT_EQ(dir.read("Family.pdb"), scrambled);
     EXPECT_FALSE(session.isOpen());
-    EXPECT_EQ(hooks.calls, (QStringList{"UnlockRefused", "UnlockRefused", "UnlockRefused"}));
+    EXPECT_TRUE(hooks.calls.isEmpty()); // the window never left its closed state
     EXPECT_EQ(sounds.played, (QStringList{"DENY", "DENY", "DENY"}));
     EXPECT_EQ(logLines().last(), "03/07/2001 01:40 PM ... Family ... failed");
 }
@@ -214,3 +214,19 @@ TEST_F(Session, ADamagedFileIsRefusedWithoutBeingChanged)
 }
 
 } // namespace
+
+TEST_F(Session, TheTrayCheckComparesExactlyAndSoundsAndLogsLikeAnUnlock)
+{
+    session.OpenDatabase("secret1");
+    sounds.played.clear();
+    hooks.calls.clear();
+    clock.time = QDateTime(QDate(2001, 3, 7), QTime(9, 5));
+
+    EXPECT_FALSE(session.CheckMasterPassword("Secret1"));
+    EXPECT_EQ(logLines().last(), "03/07/2001 09:05 AM ... Family ... failed");
+    EXPECT_TRUE(session.CheckMasterPassword("secret1"));
+    EXPECT_EQ(logLines().last(), "03/07/2001 09:05 AM ... Family ... success");
+    EXPECT_EQ(sounds.played, (QStringList{"DENY", "GRANT"}));
+    EXPECT_TRUE(session.isOpen());
+    EXPECT_TRUE(hooks.calls.isEmpty());
+}

@@ -208,6 +208,6 @@ INSTANTIATE_TEST_SUITE_P(
                     return f.readAll().left(1500);
                 }},
         BadFile{"plainSqlite", [](const QString& good) { return plainSqlite(QFileInfo(good).path()); }}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

@@ -102,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "Error - Source file is in use. It cannot be opened"},
         FailureCase{"TargetIsAFolder", "source.pdb", "folder",
                     "Error - Target file is in use or is read-only. It cannot be overwritten"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(FileCopyTest, CopiesEveryByteAndReportsTheSize)
 {

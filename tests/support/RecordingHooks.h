@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/DatabaseHooks.h"
+#include "store/SessionRecords.h"
 
 #include <QString>
 #include <QStringList>
@@ -8,8 +9,9 @@
 
 namespace lw::test {
 
-// Records each call by name; a test may make one of them fail.
-class RecordingHooks : public DatabaseHooks {
+// Records each call of the window and the record layer by name, in one list;
+// a test may make one of them fail.
+class RecordingHooks : public DatabaseHooks, public SessionRecords {
 public:
     void ShowDatabaseOpen() override { record("ShowDatabaseOpen"); }
     void ShowDatabaseClosed() override { record("ShowDatabaseClosed"); }
@@ -17,7 +19,6 @@ public:
     void OpenQueries(Connection&) override { record("OpenQueries"); }
     void ApplyDisplayRules() override { record("ApplyDisplayRules"); }
     void ShowExpiredReminder() override { record("ShowExpiredReminder"); }
-    void UnlockRefused() override { record("UnlockRefused"); }
     void SavePendingEdits() override { record("SavePendingEdits"); }
     void CloseQueries() override { record("CloseQueries"); }
     void ClearStatusAndBackground() override { record("ClearStatus"); }

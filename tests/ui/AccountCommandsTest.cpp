@@ -305,8 +305,9 @@ TEST_P(SaveQuestionTest, TheAnswerDecidesWhatIsStoredAndWhereTheListStands)
     EXPECT_EQ(u.GridDescription->currentIndex().row(), accounts().currentRow());
     EXPECT_EQ(scalar("select URL from passwords where Description = 'Bank'").toString(), c.storedURL);
     EXPECT_EQ(accounts().state(), c.stateAfter);
-    if (c.stateAfter == Dataset::State::Edit)
+    if (c.stateAfter == Dataset::State::Edit) {
         EXPECT_EQ(accounts().value("URL").toString(), "x.org");
+    }
     EXPECT_EQ(u.cmdSaveMemo->isEnabled(), c.stateAfter == Dataset::State::Edit);
     accounts().cancel(); // closing the database would ask again
 }
@@ -319,7 +320,7 @@ INSTANTIATE_TEST_SUITE_P(
                       SaveCase{"ButtonYes", false, SaveAnswer::Yes, "Bank", "x.org", Dataset::State::Browse},
                       SaveCase{"ButtonNo", false, SaveAnswer::No, "Bank", "", Dataset::State::Browse},
                       SaveCase{"ButtonCancel", false, SaveAnswer::Cancel, "Bank", "", Dataset::State::Edit}),
-    [](const ::testing::TestParamInfo<SaveCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<SaveCase>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(AccountCommandsTest, TransferMovesTheAccountToTheChosenGroupWithoutTheSaveQuestion)
 {

@@ -29,6 +29,7 @@ protected:
                 " (1, 'news', 'you', 'pw2');");
         main->DM().qryOptions.refresh();
         main->DM().qryGroups.refresh();
+        main->DM().qryPasswords.refresh();
         main->ApplyPasswordMask();
     }
     bool masked() { return main->ui().txtPassword->echoMode() == QLineEdit::Password; }

@@ -59,7 +59,7 @@ TEST_P(RunCommandCases, EndsTheCommandAsItsFailureRequires)
 }
 
 INSTANTIATE_TEST_SUITE_P(Failures, RunCommandCases, ::testing::ValuesIn(kCommands),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(RunCommand, TheProgramGoesOnAfterAnError)
 {

@@ -69,6 +69,7 @@ protected:
         else
             db.exec("INSERT INTO Passwords (GroupID, Description, Password) VALUES (1, 'mail', '" + password + "');");
         main->DM().qryGroups.refresh();
+        main->DM().qryPasswords.refresh();
         ASSERT_EQ(main->DM().qryPasswords.recordCount(), 1);
     }
 
@@ -165,7 +166,7 @@ TEST_F(GeneratorTest, EasyPasswordsComeFromTheBuiltInWordList)
         {2, {last}, words.last(), wordBits},
     };
     for (const Case& c : cases) {
-        TfrmGenerate d(*main, scripted(c.draws));
+        TfrmGenerate d(main.get(), main->DM(), main->services(), scripted(c.draws));
         d.RGType->setItemIndex(c.type);
         d.chkLetter->setChecked(false); // the hard half plays no part
         d.txtLength->setText("42");
@@ -178,7 +179,7 @@ TEST_F(GeneratorTest, EasyPasswordsComeFromTheBuiltInWordList)
 TEST_F(GeneratorTest, AWordAndDigitNeverEndsInNine)
 {
     addAccount();
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     for (int i = 0; i < 300; ++i) {
         d.cmdCreateEasy->click();
         const QString text = d.txtPassword->text();
@@ -210,7 +211,7 @@ TEST_P(GeneratorHardCases, HardPasswordsFollowTheChosenClassesCaseAndLength)
 {
     const HardCase& c = GetParam();
     addAccount();
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.chkLetter->setChecked(c.letter);
     d.chkNumber->setChecked(c.number);
     d.chkSpecial->setChecked(c.special);
@@ -226,12 +227,12 @@ TEST_P(GeneratorHardCases, HardPasswordsFollowTheChosenClassesCaseAndLength)
 }
 
 INSTANTIATE_TEST_SUITE_P(Choices, GeneratorHardCases, ::testing::ValuesIn(kHardCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GeneratorTest, HardWithNoClassTickedSaysSoAndKeepsTheBox)
 {
     addAccount("old pw");
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     for (QCheckBox* b : {d.chkLetter, d.chkNumber, d.chkSpecial})
         b->setChecked(false);
     d.cmdHard->click();
@@ -243,7 +244,7 @@ TEST_F(GeneratorTest, HardWithNoClassTickedSaysSoAndKeepsTheBox)
 TEST_F(GeneratorTest, ALengthThatIsNotANumberIsReportedAndNothingIsMade)
 {
     addAccount("old pw");
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.show();
     d.txtLength->clear();
     QTest::keyClicks(d.txtLength, "x-"); // the box takes digits only
@@ -266,7 +267,7 @@ TEST_F(GeneratorTest, ALengthThatIsNotANumberIsReportedAndNothingIsMade)
 TEST_F(GeneratorTest, TheArrowsStepTheLengthBetweenOneAndNinetyNine)
 {
     addAccount();
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.txtLength->setText("98");
     d.UpDownLength->upArrow->click();
     d.UpDownLength->upArrow->click();
@@ -285,7 +286,7 @@ TEST_F(GeneratorTest, OkWritesTheNewPasswordIntoTheAccountWithoutAskingEvenWithT
     addAccount(); // no password yet: no question, whatever the options say
     setPrompt(true);
     main->flags().WarnBeforeSave = true;
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.show();
     d.txtLength->setText("12");
     d.cmdHard->click();
@@ -332,7 +333,7 @@ TEST_P(GeneratorReplaceCases, ReplacingAPasswordAsksWhenTheOptionsSaySo)
     setPrompt(c.prompt);
     if (c.answer >= 0)
         messages.queueAnswer(c.answer == 1);
-    TfrmGenerate d(*main, scripted({5, 3}));
+    TfrmGenerate d(main.get(), main->DM(), main->services(), scripted({5, 3}));
     d.show();
     d.cmdCreateEasy->click();
     const QString generated = d.txtPassword->text();
@@ -354,12 +355,12 @@ TEST_P(GeneratorReplaceCases, ReplacingAPasswordAsksWhenTheOptionsSaySo)
 }
 
 INSTANTIATE_TEST_SUITE_P(Options, GeneratorReplaceCases, ::testing::ValuesIn(kReplaceCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GeneratorTest, OkOnAnUntouchedDialogWritesNothingButKeepsTheChoices)
 {
     addAccount("old pw");
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.show();
     d.chkSpecial->setChecked(true);
     d.cmdOK->click();
@@ -373,7 +374,7 @@ TEST_F(GeneratorTest, TheBoxIsWrittenUntrimmedButBlanksAloneCountAsEmpty)
 {
     addAccount();
     setPrompt(false);
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.show();
     d.txtPassword->setText(" \t ");
     d.cmdOK->click();
@@ -437,7 +438,7 @@ TEST_P(GeneratorSettingsCases, StoredChoicesAreShownWhenInRangeAndWrittenBackOnO
     settings.writeBool("Generator", "Number", c.number);
     settings.writeBool("Generator", "Special", c.special);
 
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     EXPECT_EQ(d.RGType->itemIndex(), c.shownEasy);
     EXPECT_EQ(d.txtLength->text(), c.shownLength);
     EXPECT_EQ(d.RGCase->itemIndex(), c.shownCase);
@@ -456,13 +457,13 @@ TEST_P(GeneratorSettingsCases, StoredChoicesAreShownWhenInRangeAndWrittenBackOnO
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, GeneratorSettingsCases, ::testing::ValuesIn(kStoredCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GeneratorTest, ChoicesMadeInOneDialogAreThereInTheNext)
 {
     addAccount("old pw");
     {
-        TfrmGenerate d(*main);
+        TfrmGenerate d(main.get(), main->DM(), main->services());
         d.show();
         d.RGType->setItemIndex(1);
         d.RGCase->setItemIndex(2);
@@ -471,7 +472,7 @@ TEST_F(GeneratorTest, ChoicesMadeInOneDialogAreThereInTheNext)
         d.txtLength->setText("17");
         d.cmdOK->click();
     }
-    TfrmGenerate next(*main);
+    TfrmGenerate next(main.get(), main->DM(), main->services());
     EXPECT_EQ(next.RGType->itemIndex(), 1);
     EXPECT_EQ(next.RGCase->itemIndex(), 2);
     EXPECT_FALSE(next.chkLetter->isChecked());
@@ -483,7 +484,7 @@ TEST_F(GeneratorTest, ChoicesMadeInOneDialogAreThereInTheNext)
 TEST_F(GeneratorTest, CopyPutsTheWholePasswordOnTheClipboard)
 {
     addAccount("old pw");
-    TfrmGenerate d(*main, scripted({0, 7}));
+    TfrmGenerate d(main.get(), main->DM(), main->services(), scripted({0, 7}));
     d.show();
     d.cmdCreateEasy->click();
     d.txtPassword->setCursorPosition(2);
@@ -496,7 +497,7 @@ TEST_F(GeneratorTest, CopyPutsTheWholePasswordOnTheClipboard)
 TEST_F(GeneratorTest, TheStrengthFollowsTheTextAsItIsTyped)
 {
     addAccount();
-    TfrmGenerate d(*main);
+    TfrmGenerate d(main.get(), main->DM(), main->services());
     d.show();
     EXPECT_EQ(d.lblStrength->text(), "Strength: 0 bits");
     QTest::keyClicks(d.txtPassword, "aB3");

@@ -103,7 +103,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(StateCase{"Active", true, Qt::black, QColor(0, 0, 128), Qt::white},
                       StateCase{"Inactive", false, QColor(128, 128, 128), QColor(192, 192, 192),
                                 QColor(192, 192, 192)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(GradientCaption, FollowsItsWindowGoingInactive)
 {

@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "Sorry, there is already a group with that name."},
                       Refusal{"SameNameWithBlanksAround", true, "  Web Subscriptions ",
                               "Sorry, there is already a group with that name."}),
-    [](const ::testing::TestParamInfo<Refusal>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Refusal>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(GroupCommandsTest, RenamingToOtherLetterCaseIsAcceptedButAnotherGroupsNameIsNot)
 {

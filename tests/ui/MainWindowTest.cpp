@@ -219,6 +219,7 @@ TEST_F(MainWindowTest, ChoosingAGroupShowsItsAccountsAndIsRemembered)
     main->session().connection().exec(
         "INSERT INTO Passwords (GroupID, Description) VALUES (3, 'bank'), (3, 'Alarm'), (1, 'mail');");
     main->DM().qryGroups.refresh();
+    main->DM().qryPasswords.refresh();
     auto& u = main->ui();
     const int misc = u.cboGroup->findText("Misc Accounts");
     u.cboGroup->setCurrentIndex(misc);
@@ -238,6 +239,7 @@ TEST_F(MainWindowTest, TypingInAFieldEditsTheAccountAndUndoPutsItBack)
     createDatabase("work.pdb", "secret1");
     main->session().connection().exec("INSERT INTO Passwords (GroupID, Description, ID) VALUES (1, 'mail', 'me');");
     main->DM().qryGroups.refresh();
+    main->DM().qryPasswords.refresh();
     auto& u = main->ui();
     ASSERT_EQ(u.txtID->text(), "me");
     QTest::keyClicks(u.txtID, "2");

@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         Typing{"CapitalsStayCapitals", true, "ABC dEF", "ABC DEF"},
         Typing{"EveryPrintableButTheQuoteGoesIn", false, "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~",
                "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~"}),
-    [](const ::testing::TestParamInfo<Typing>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<Typing>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(NameEdit, ControlCharactersAreDroppedButBackspaceWorks)
 {

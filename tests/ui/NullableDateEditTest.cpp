@@ -66,8 +66,8 @@ TEST_P(NullableDateEditClearKey, BlanksTheWholeDateAsAUserEdit)
 
 INSTANTIATE_TEST_SUITE_P(Keys, NullableDateEditClearKey,
                          ::testing::Values(Qt::Key_Delete, Qt::Key_Backspace),
-                         [](const auto& info) {
-                             return info.param == Qt::Key_Delete ? "Delete" : "Backspace";
+                         [](const auto& testInfo) {
+                             return testInfo.param == Qt::Key_Delete ? "Delete" : "Backspace";
                          });
 
 TEST(NullableDateEdit, APickFromTheCalendarIsAUserEdit)

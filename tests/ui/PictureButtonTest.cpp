@@ -60,7 +60,7 @@ TEST_P(PictureButtonHover, SignalsEnterAndLeaveWhetherEnabledOrNot)
 }
 
 INSTANTIATE_TEST_SUITE_P(States, PictureButtonHover, ::testing::Values(true, false),
-                         [](const auto& info) { return info.param ? "Enabled" : "Disabled"; });
+                         [](const auto& testInfo) { return testInfo.param ? "Enabled" : "Disabled"; });
 
 struct PictureCase {
     const char* name;
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"Pressed", true, true, true, QColor(Qt::blue)},
                       PictureCase{"Disabled", false, false, true, QColor(Qt::gray)},
                       PictureCase{"DisabledWithoutItsPicture", false, false, false, QColor(Qt::red)}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PictureButton, ANewUpPictureReplacesTheOldOneButNotTheDisabledOne)
 {

@@ -67,7 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       PictureCase{"EXIT", 32, 23, false}, PictureCase{"PASSWORDADD", 28, 15, true},
                       PictureCase{"PWDEDIT", 28, 15, true}, PictureCase{"PASSWORDDEL", 28, 15, true},
                       PictureCase{"PASSWORD", 32, 32, true}, PictureCase{"GOURL", 20, 20, true}),
-    [](const auto& info) { return std::string(info.param.base); });
+    [](const auto& testInfo) { return std::string(testInfo.param.base); });
 
 TEST(ProgramIcon, IsA64PixelSquarePicture)
 {

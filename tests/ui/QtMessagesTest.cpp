@@ -84,7 +84,7 @@ TEST_P(QtMessagesKinds, EnterTakesTheDefaultAndEscapeTheWayOut)
 }
 
 INSTANTIATE_TEST_SUITE_P(Boxes, QtMessagesKinds, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(QtMessages, SaveQuestionAnswersNoWithItsButton)
 {

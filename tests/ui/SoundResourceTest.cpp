@@ -79,6 +79,6 @@ INSTANTIATE_TEST_SUITE_P(BuiltIn, SoundResource,
                                            SoundCase{"GRANT", 8, 22050, 0.37},
                                            SoundCase{"DENY", 16, 22050, 1.72},
                                            SoundCase{"BUZZ", 8, 11000, 0.28}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

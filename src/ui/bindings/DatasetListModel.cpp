@@ -5,11 +5,23 @@ namespace lw {
 DatasetListModel::DatasetListModel(Dataset& dataset, QString field, QObject* parent)
     : QAbstractListModel(parent), dataset_(dataset), field_(std::move(field))
 {
-    QPointer<DatasetListModel> self(this);
-    dataset_.onDataChange([self](Dataset&, DataChange why, const QString& f) {
-        if (self)
-            self->changed(why, f);
+    shownRows_ = dataset_.isOpen() ? dataset_.recordCount() : 0;
+    connect(&dataset_, &Dataset::aboutToReload, this, [this] {
+        if (!resetting_)
+            beginResetModel();
+        resetting_ = true;
     });
+    connect(&dataset_, &Dataset::rowAboutToBeInserted, this, [this](int row) { beginInsertRows({}, row, row); });
+    connect(&dataset_, &Dataset::rowInserted, this, [this] {
+        ++shownRows_;
+        endInsertRows();
+    });
+    connect(&dataset_, &Dataset::rowAboutToBeRemoved, this, [this](int row) { beginRemoveRows({}, row, row); });
+    connect(&dataset_, &Dataset::rowRemoved, this, [this] {
+        --shownRows_;
+        endRemoveRows();
+    });
+    connect(&dataset_, &Dataset::changed, this, &DatasetListModel::changed);
 }
 
 int DatasetListModel::rowCount(const QModelIndex& parent) const
@@ -21,26 +33,25 @@ QVariant DatasetListModel::data(const QModelIndex& index, int role) const
 {
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return {};
-    if (!dataset_.isOpen() || index.row() >= dataset_.recordCount())
+    if (!index.isValid() || index.row() >= shownRows_ || !dataset_.isOpen())
         return {};
     return dataset_.valueAt(index.row(), field_).toString();
 }
 
 void DatasetListModel::changed(DataChange why, const QString& field)
 {
-    const int rows = dataset_.isOpen() ? dataset_.recordCount() : 0;
-    if (rows != shownRows_ || why == DataChange::Reloaded) {
-        beginResetModel();
-        shownRows_ = rows;
+    if (why == DataChange::Reloaded) {
+        if (!resetting_)
+            beginResetModel();
+        shownRows_ = dataset_.isOpen() ? dataset_.recordCount() : 0;
+        resetting_ = false;
         endResetModel();
-    } else if (why == DataChange::FieldChanged || why == DataChange::RowStored) {
-        if (field.isEmpty() || field.compare(field_, Qt::CaseInsensitive) == 0) {
-            const int row = dataset_.currentRow();
-            if (row >= 0)
-                emit dataChanged(index(row), index(row));
-        }
+        return;
     }
-    emit currentRowChanged(dataset_.currentRow());
+    const bool ours = field.isEmpty() || field.compare(field_, Qt::CaseInsensitive) == 0;
+    const int row = dataset_.currentRow();
+    if ((why == DataChange::FieldChanged || why == DataChange::RowStored) && ours && row >= 0 && row < shownRows_)
+        emit dataChanged(index(row), index(row));
 }
 
 } // namespace lw

@@ -3,13 +3,12 @@
 #include "records/Dataset.h"
 
 #include <QAbstractListModel>
-#include <QPointer>
 
 namespace lw {
 
 // One column of a dataset as a list: the account grid and the group combo.
-// Follows the dataset's notifications; emits currentRowChanged when the
-// dataset's current row moves so that a view can follow.
+// Follows the dataset's signals with row inserts, removals and data changes;
+// only a re-run resets it.
 class DatasetListModel : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -18,15 +17,13 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role) const override;
 
-signals:
-    void currentRowChanged(int row);
-
 private:
     void changed(DataChange why, const QString& field);
 
     Dataset& dataset_;
     QString field_;
     int shownRows_ = 0;
+    bool resetting_ = false;
 };
 
 } // namespace lw

@@ -5,7 +5,6 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPointer>
 
 namespace lw {
 
@@ -13,13 +12,10 @@ FieldBinding::FieldBinding(QObject* control, Dataset& dataset, QString field,
                            std::function<void(const QVariant&)> show)
     : QObject(control), dataset_(dataset), field_(std::move(field)), show_(std::move(show))
 {
-    QPointer<FieldBinding> self(this);
-    dataset_.onDataChange([self](Dataset&, DataChange why, const QString& f) {
-        if (!self)
+    connect(&dataset_, &Dataset::changed, this, [this](DataChange why, const QString& f) {
+        if (why == DataChange::FieldChanged && !f.isEmpty() && f.compare(field_, Qt::CaseInsensitive) != 0)
             return;
-        if (why == DataChange::FieldChanged && !f.isEmpty() && f.compare(self->field_, Qt::CaseInsensitive) != 0)
-            return;
-        self->refresh();
+        refresh();
     });
 }
 

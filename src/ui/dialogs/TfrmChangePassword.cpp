@@ -4,7 +4,7 @@
 #include "store/Connection.h"
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
-#include "ui/main/TfrmMain.h"
+#include "store/DatabaseSession.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -14,7 +14,8 @@
 
 namespace lw {
 
-TfrmChangePassword::TfrmChangePassword(TfrmMain& main) : QDialog(&main), main_(main)
+TfrmChangePassword::TfrmChangePassword(QWidget* owner, DatabaseSession& session, Messages& messages)
+    : QDialog(owner), session_(session), messages_(messages)
 {
     setWindowTitle("Change Master Password");
     txtCurrent = MakePasswordBox(this, true);
@@ -42,7 +43,7 @@ TfrmChangePassword::TfrmChangePassword(TfrmMain& main) : QDialog(&main), main_(m
     connect(cmdOK, &QPushButton::clicked, this, &TfrmChangePassword::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
     adjustSize();
-    CenterOver(&main_, this);
+    CenterOver(parentWidget(), this);
     txtCurrent->setFocus();
 }
 
@@ -50,28 +51,26 @@ void TfrmChangePassword::cmdOKClick()
 {
     // A failure of any step leaves the password and the dialog as they were.
     try {
-        Messages& messages = main_.services().messages;
-        DatabaseSession& session = main_.session();
-        if (txtCurrent->text() != session.CurrentMasterPassword()) {
-            messages.ShowInfo("Sorry, the value entered for the current password is incorrect.\r\nRemember, the "
+        if (txtCurrent->text() != session_.CurrentMasterPassword()) {
+            messages_.ShowInfo("Sorry, the value entered for the current password is incorrect.\r\nRemember, the "
                               "master password is case-sensitive.");
             txtCurrent->setFocus();
             return;
         }
         if (txtNew->text().size() < 4) {
-            messages.ShowInfo("Sorry, the password must be at least 4 characters long.\r\nPlease try again.");
+            messages_.ShowInfo("Sorry, the password must be at least 4 characters long.\r\nPlease try again.");
             txtNew->setFocus();
             return;
         }
         if (txtVerify->text() != txtNew->text()) {
-            messages.ShowInfo("Sorry, the new password value could not be verified. \r\nPlease verify the password "
+            messages_.ShowInfo("Sorry, the new password value could not be verified. \r\nPlease verify the password "
                               "again.");
             txtVerify->setFocus();
             return;
         }
-        session.connection().rekey(txtNew->text());
-        session.setCurrentMasterPassword(txtNew->text());
-        messages.ShowPlain("Master Password Changed!");
+        session_.connection().rekey(txtNew->text());
+        session_.setCurrentMasterPassword(txtNew->text());
+        messages_.ShowPlain("Master Password Changed!");
         accept();
     } catch (const std::exception&) {
     }

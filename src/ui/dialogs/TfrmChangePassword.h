@@ -7,13 +7,14 @@ class QPushButton;
 
 namespace lw {
 
-class TfrmMain;
+class DatabaseSession;
+class Messages;
 
 // Changes the master password of the open database.
 class TfrmChangePassword : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmChangePassword(TfrmMain& main);
+    TfrmChangePassword(QWidget* owner, DatabaseSession& session, Messages& messages);
 
     QLineEdit* txtCurrent = nullptr;
     QLineEdit* txtNew = nullptr;
@@ -24,7 +25,8 @@ public:
 private:
     void cmdOKClick();
 
-    TfrmMain& main_;
+    DatabaseSession& session_;
+    Messages& messages_;
 };
 
 } // namespace lw

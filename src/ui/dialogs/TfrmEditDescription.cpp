@@ -7,18 +7,21 @@
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 #include "ui/bindings/EventHook.h"
-#include "ui/main/MainControls.h"
+#include "records/TDM.h"
+#include "ui/AppServices.h"
 #include "ui/widgets/NameEdit.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QVBoxLayout>
 
 namespace lw {
 
-TfrmEditDescription::TfrmEditDescription(TfrmMain& main) : QDialog(&main), main_(main)
+TfrmEditDescription::TfrmEditDescription(QWidget* owner, TDM& dm, AppServices& services, bool adding)
+    : QDialog(owner), dm_(dm), s_(services), adding_(adding)
 {
     setObjectName("frmEditDescription");
     txtDescription = new NameEdit(this);
@@ -32,15 +35,15 @@ TfrmEditDescription::TfrmEditDescription(TfrmMain& main) : QDialog(&main), main_
 
 void TfrmEditDescription::FormCreate()
 {
-    if (main_.Tag != 0) {
+    if (adding_) {
         setWindowTitle(" New Password - Add Description");
     } else {
         setWindowTitle(" Edit Description");
-        txtDescription->setText(main_.DM().qryPasswords.value("Description").toString());
+        txtDescription->setText(dm_.qryPasswords.value("Description").toString());
     }
     adjustSize();
-    CenterOver(&main_, this);
-    txtDescription->setAutoCase(main_.services().settings.readBool("Options", "autocase", true));
+    CenterOver(parentWidget(), this);
+    txtDescription->setAutoCase(s_.settings.readBool("Options", "autocase", true));
     txtDescription->setFocus();
 }
 
@@ -48,11 +51,11 @@ void TfrmEditDescription::cmdOKClick()
 {
     const QString description = TrimBlanks(txtDescription->text());
     if (description.isEmpty()) {
-        main_.services().messages.ShowInfo("Please enter a description!");
+        s_.messages.ShowInfo("Please enter a description!");
         txtDescription->setFocus();
         return;
     }
-    if (main_.Tag != 0)
+    if (adding_)
         addAccount(description);
     else
         renameAccount(description);
@@ -61,12 +64,11 @@ void TfrmEditDescription::cmdOKClick()
 
 void TfrmEditDescription::addAccount(const QString& description)
 {
-    TDM& dm = main_.DM();
-    Dataset& accounts = dm.qryPasswords;
+    Dataset& accounts = dm_.qryPasswords;
     accounts.append(); // the data module gives it the current group
     try {
         accounts.setValue("Description", description);
-        accounts.setValue("AssignDate", main_.services().clock.now()); // stored as the date alone
+        accounts.setValue("AssignDate", s_.clock.now()); // stored as the date alone
         accounts.post();
     } catch (...) {
         accounts.cancel();
@@ -78,15 +80,14 @@ void TfrmEditDescription::addAccount(const QString& description)
     accounts.close();
     accounts.open();
     accounts.locate(QStringList{"PasswordID", "GroupID"}, QVariantList{passwordId, groupId});
-    main_.ui().txtID->setFocus();
-    dm.UpdateItemCount();
+    dm_.UpdateItemCount();
 }
 
 void TfrmEditDescription::renameAccount(const QString& description)
 {
     // Changes the account already had are stored along with the description.
-    Dataset& accounts = main_.DM().qryPasswords;
-    const ProgramEditScope quiet(main_.flags());
+    Dataset& accounts = dm_.qryPasswords;
+    const QScopedValueRollback quiet(dm_.flags().SuppressSaveWarning, true);
     accounts.edit();
     accounts.setValue("Description", description);
     accounts.post();

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "records/RecordWindow.h"
-
 #include <QDialog>
 
 class QPushButton;
@@ -9,15 +7,16 @@ class QPushButton;
 namespace lw {
 
 class NameEdit;
-class TfrmMain;
+class TDM;
+struct AppServices;
 
-// Asks for the description of a new account, or a new description for the
-// current account: the main window's Tag is 1 for a new account and 0 for an
-// edit.
+// Asks for the description of a new account in the current group (adding),
+// or a new description for the current account. A new account becomes the
+// current one.
 class TfrmEditDescription : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmEditDescription(TfrmMain& main);
+    TfrmEditDescription(QWidget* owner, TDM& dm, AppServices& services, bool adding);
 
     NameEdit* txtDescription = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -29,20 +28,9 @@ private:
     void addAccount(const QString& description);
     void renameAccount(const QString& description);
 
-    TfrmMain& main_;
-};
-
-// Keeps the save question away while the program itself edits and stores the
-// current account; the question is back when the scope ends, however it ends.
-class ProgramEditScope {
-public:
-    explicit ProgramEditScope(EditFlags& flags) : flags_(flags) { flags_.SuppressSaveWarning = true; }
-    ~ProgramEditScope() { flags_.SuppressSaveWarning = false; }
-    ProgramEditScope(const ProgramEditScope&) = delete;
-    ProgramEditScope& operator=(const ProgramEditScope&) = delete;
-
-private:
-    EditFlags& flags_;
+    TDM& dm_;
+    AppServices& s_;
+    const bool adding_;
 };
 
 } // namespace lw

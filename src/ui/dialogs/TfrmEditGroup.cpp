@@ -6,10 +6,10 @@
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 #include "ui/bindings/EventHook.h"
-#include "ui/main/MainControls.h"
+#include "records/TDM.h"
+#include "ui/AppServices.h"
 #include "ui/widgets/NameEdit.h"
 
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
@@ -17,7 +17,8 @@
 
 namespace lw {
 
-TfrmEditGroup::TfrmEditGroup(TfrmMain& main) : QDialog(&main), main_(main)
+TfrmEditGroup::TfrmEditGroup(QWidget* owner, TDM& dm, AppServices& services, bool adding)
+    : QDialog(owner), dm_(dm), s_(services), adding_(adding)
 {
     setObjectName("frmEditGroup");
     txtGroup = new NameEdit(this);
@@ -31,39 +32,37 @@ TfrmEditGroup::TfrmEditGroup(TfrmMain& main) : QDialog(&main), main_(main)
 
 void TfrmEditGroup::FormCreate()
 {
-    if (main_.Tag != 0) {
+    if (adding_) {
         setWindowTitle(" New Group");
         previousGroupName_.clear();
     } else {
         setWindowTitle(" Edit Group");
-        txtGroup->setText(main_.DM().qryGroups.value("Name").toString());
+        txtGroup->setText(dm_.qryGroups.value("Name").toString());
         previousGroupName_ = txtGroup->text();
     }
     adjustSize();
-    CenterOver(&main_, this);
-    txtGroup->setAutoCase(main_.services().settings.readBool("Options", "autocase", true));
+    CenterOver(parentWidget(), this);
+    txtGroup->setAutoCase(s_.settings.readBool("Options", "autocase", true));
     txtGroup->setFocus();
 }
 
 void TfrmEditGroup::cmdOKClick()
 {
-    Messages& messages = main_.services().messages;
     const QString name = TrimBlanks(txtGroup->text());
     if (name.isEmpty()) {
-        messages.ShowInfo("Please enter a group name!");
+        s_.messages.ShowInfo("Please enter a group name!");
         refused();
         return;
     }
     // A rename that only changes the case of letters keeps the group's own name.
     if (name.compare(previousGroupName_, Qt::CaseInsensitive) != 0 && groupNameTaken(name)) {
-        messages.ShowInfo("Sorry, there is already a group with that name.");
+        s_.messages.ShowInfo("Sorry, there is already a group with that name.");
         refused();
         return;
     }
 
-    TDM& dm = main_.DM();
-    Dataset& groups = dm.qryGroups;
-    if (main_.Tag != 0)
+    Dataset& groups = dm_.qryGroups;
+    if (adding_)
         groups.append();
     else
         groups.edit();
@@ -75,14 +74,12 @@ void TfrmEditGroup::cmdOKClick()
         throw;
     }
     // A new group gets its place in name order; the options row then moves the list to it.
-    if (main_.Tag != 0)
+    if (adding_)
         groups.refresh();
-    Dataset& options = dm.qryOptions;
+    Dataset& options = dm_.qryOptions;
     options.edit();
     options.setValue("Group", name);
     options.post();
-
-    main_.ui().cboGroup->setFocus();
     accept();
 }
 
@@ -90,7 +87,7 @@ bool TfrmEditGroup::groupNameTaken(const QString& name)
 {
     // The engine compares the Name column without regard to case. The name is
     // bound, never pasted into the text, so any character it holds is only data.
-    Dataset& q = main_.DM().qryTemp;
+    Dataset& q = dm_.qryTemp;
     q.close();
     q.setSql("Select Name from Groups where Name = :Name");
     q.setParam("Name", name);

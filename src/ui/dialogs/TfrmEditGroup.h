@@ -7,14 +7,15 @@ class QPushButton;
 namespace lw {
 
 class NameEdit;
-class TfrmMain;
+struct AppServices;
+class TDM;
 
-// Asks for the name of a new group, or a new name for the current group: the
-// main window's Tag is 1 for a new group and 0 for a rename.
+// Asks for the name of a new group (adding), or a new name for the current
+// group. The new or renamed group becomes the current one.
 class TfrmEditGroup : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmEditGroup(TfrmMain& main);
+    TfrmEditGroup(QWidget* owner, TDM& dm, AppServices& services, bool adding);
 
     NameEdit* txtGroup = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -29,7 +30,9 @@ private:
     bool groupNameTaken(const QString& name);
     void refused();
 
-    TfrmMain& main_;
+    TDM& dm_;
+    AppServices& s_;
+    const bool adding_;
     QString previousGroupName_;
 };
 

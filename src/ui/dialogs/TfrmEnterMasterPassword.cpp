@@ -2,11 +2,10 @@
 
 #include "PasswordFields.h"
 #include "settings/Error.h"
-#include "store/AccessLog.h"
 #include "store/AliasStore.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
-#include "ui/main/TfrmMain.h"
+#include "store/DatabaseSession.h"
 #include "ui/widgets/GradientCaption.h"
 
 #include <QFileInfo>
@@ -18,7 +17,9 @@
 
 namespace lw {
 
-TfrmEnterMasterPassword::TfrmEnterMasterPassword(TfrmMain& main) : QDialog(&main), main_(main)
+TfrmEnterMasterPassword::TfrmEnterMasterPassword(QWidget* owner, DatabaseSession& session, const AliasStore& alias,
+                                                 bool fromTray)
+    : QDialog(owner), session_(session), alias_(alias), fromTray_(fromTray)
 {
     caption_ = new GradientCaption(this);
     Label2 = new QLabel("Enter Key", this);
@@ -46,19 +47,18 @@ TfrmEnterMasterPassword::TfrmEnterMasterPassword(TfrmMain& main) : QDialog(&main
 
     connect(cmdOK, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdOKClick(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(&main_, &TfrmMain::unlockRefused, this, &TfrmEnterMasterPassword::refused);
     FormCreate();
 }
 
 void TfrmEnterMasterPassword::FormCreate()
 {
-    const QString name = QFileInfo(main_.services().alias.GetDatabasePath()).fileName();
+    const QString name = QFileInfo(alias_.GetDatabasePath()).fileName();
     const QString title = "Lockwell - " + name.chopped(qMin<qsizetype>(4, name.size()));
     setWindowTitle(title);
     caption_->setText(title);
-    main_.session().DeniedSoundCount = 0;
+    session_.DeniedSoundCount = 0;
     adjustSize();
-    CenterOver(&main_, this);
+    CenterOver(parentWidget(), this);
     txtPassword->setFocus();
 }
 
@@ -70,25 +70,20 @@ void TfrmEnterMasterPassword::refused()
 
 void TfrmEnterMasterPassword::cmdOKClick()
 {
-    DatabaseSession& session = main_.session();
-    if (main_.Tag != 0) {
-        // Coming back from the tray: the database is open; only compare.
-        if (txtPassword->text() != session.CurrentMasterPassword()) {
-            if (session.AccessSoundsOn)
-                session.PlayAccessDeniedSound();
-            main_.services().log.WriteAccessLogEntry(false);
+    if (fromTray_) {
+        // The database is open; only compare.
+        if (session_.CheckMasterPassword(txtPassword->text()))
+            accept();
+        else
             refused();
-            return;
-        }
-        session.PlayGrantedSound();
-        main_.services().log.WriteAccessLogEntry(true);
-        main_.Tag = 0;
-        main_.showNormal();
-        main_.activateWindow();
-        accept();
         return;
     }
-    session.OpenDatabase(txtPassword->text());
+    try {
+        session_.OpenDatabase(txtPassword->text());
+    } catch (const SilentAbort&) {
+        refused(); // sounded and logged by the session
+        return;
+    }
     accept();
 }
 

@@ -9,14 +9,17 @@ class QPushButton;
 namespace lw {
 
 class GradientCaption;
-class TfrmMain;
+class AliasStore;
+class DatabaseSession;
 
 // Asks for the master password of the configured database: to open it, or,
-// while the main window is hidden in the tray, to show the window again.
+// while the main window is hidden in the tray (fromTray), to show the window
+// again. Accepted when the database opened or the password matched; a
+// refusal empties the box and keeps the dialog open.
 class TfrmEnterMasterPassword : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmEnterMasterPassword(TfrmMain& main);
+    TfrmEnterMasterPassword(QWidget* owner, DatabaseSession& session, const AliasStore& alias, bool fromTray);
 
     QLineEdit* txtPassword = nullptr;
     QPushButton* cmdOK = nullptr;
@@ -27,7 +30,9 @@ private:
     void cmdOKClick();
     void refused();
 
-    TfrmMain& main_;
+    DatabaseSession& session_;
+    const AliasStore& alias_;
+    const bool fromTray_;
     GradientCaption* caption_ = nullptr;
     QLabel* Label2 = nullptr;
 };

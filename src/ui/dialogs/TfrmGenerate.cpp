@@ -6,7 +6,8 @@
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
-#include "ui/main/TfrmMain.h"
+#include "records/TDM.h"
+#include "ui/AppServices.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -38,8 +39,8 @@ QStringList readWordList()
 
 } // namespace
 
-TfrmGenerate::TfrmGenerate(TfrmMain& main, DrawBelow draw)
-    : QDialog(&main), main_(main), generator_(std::move(draw))
+TfrmGenerate::TfrmGenerate(QWidget* owner, TDM& dm, AppServices& services, DrawBelow draw)
+    : QDialog(owner), dm_(dm), s_(services), generator_(std::move(draw))
 {
     buildControls();
     const auto command = [this](void (TfrmGenerate::*handler)()) {
@@ -56,7 +57,7 @@ TfrmGenerate::TfrmGenerate(TfrmMain& main, DrawBelow draw)
 
 void TfrmGenerate::FormCreate()
 {
-    Dataset& account = main_.DM().qryPasswords;
+    Dataset& account = dm_.qryPasswords;
     if (account.isOpen() && !account.isEmpty() && !account.isNull("Password")) {
         loadedPassword_ = account.value("Password").toString();
         txtPassword->setText(loadedPassword_);
@@ -64,13 +65,13 @@ void TfrmGenerate::FormCreate()
     readGeneratorSettings();
     showStrength();
     adjustSize();
-    CenterOver(&main_, this);
+    CenterOver(parentWidget(), this);
     cmdHard->setFocus();
 }
 
 void TfrmGenerate::readGeneratorSettings()
 {
-    const IniFile& ini = main_.services().settings;
+    const IniFile& ini = s_.settings;
     // A stored number out of its range leaves the control as it is.
     const int type = ini.readInt(kSection, "Easy", 0);
     if (type >= 0 && type < RGType->count())
@@ -88,7 +89,7 @@ void TfrmGenerate::readGeneratorSettings()
 
 void TfrmGenerate::SaveGeneratorSettings()
 {
-    IniFile& ini = main_.services().settings;
+    IniFile& ini = s_.settings;
     bool ok = false;
     const int length = txtLength->text().toInt(&ok);
     ini.writeInt(kSection, "Easy", RGType->itemIndex());
@@ -110,7 +111,7 @@ void TfrmGenerate::cmdHardClick()
 {
     const CharacterClasses classes{chkLetter->isChecked(), chkNumber->isChecked(), chkSpecial->isChecked()};
     if (!classes.any()) {
-        main_.services().messages.ShowInfo("Please specify any combination of letters, numbers or special characters");
+        s_.messages.ShowInfo("Please specify any combination of letters, numbers or special characters");
         return;
     }
     showPassword(generator_.hard(classes, LetterCase(RGCase->itemIndex()), lengthValue()));
@@ -134,15 +135,15 @@ void TfrmGenerate::cmdCopyClick()
 void TfrmGenerate::cmdOKClick()
 {
     const QString text = txtPassword->text();
-    Messages& messages = main_.services().messages;
+    Messages& messages = s_.messages;
     if (isBlank(text)) {
         messages.ShowPlain("No Password has been generated. Please generate a password or press Cancel");
         return;
     }
     if (text != loadedPassword_) {
-        Dataset& account = main_.DM().qryPasswords;
+        Dataset& account = dm_.qryPasswords;
         const QVariant present = account.value("Password");
-        if (!present.isNull() && main_.DM().qryOptions.value("promptpassword").toBool() &&
+        if (!present.isNull() && dm_.qryOptions.value("promptpassword").toBool() &&
             !messages.Confirm("Are you sure you want to replace the current password: \"" + present.toString() +
                               "\" ?"))
             return;

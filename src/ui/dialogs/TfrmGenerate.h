@@ -16,7 +16,8 @@ class QToolButton;
 
 namespace lw {
 
-class TfrmMain;
+class TDM;
+struct AppServices;
 
 // A framed group of radio buttons, one of which is chosen.
 class RadioGroup : public QGroupBox {
@@ -63,7 +64,7 @@ private:
 class TfrmGenerate : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmGenerate(TfrmMain& main, DrawBelow draw = SecureDrawBelow);
+    TfrmGenerate(QWidget* owner, TDM& dm, AppServices& services, DrawBelow draw = SecureDrawBelow);
 
     // The length of a hard password.
     static constexpr int kLengthLowest = 1;
@@ -105,7 +106,8 @@ private:
     void showStrength();
     int lengthValue() const;
 
-    TfrmMain& main_;
+    TDM& dm_;
+    AppServices& s_;
     PasswordGenerator generator_;
     QStringList words_; // read on the first easy password
     QString loadedPassword_;

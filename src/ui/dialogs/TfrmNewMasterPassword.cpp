@@ -2,11 +2,11 @@
 
 #include "PasswordFields.h"
 #include "store/AliasStore.h"
+#include "store/DatabaseSession.h"
 #include "store/Messages.h"
 #include "store/Schema.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
-#include "ui/main/TfrmMain.h"
 #include "ui/widgets/GradientCaption.h"
 
 #include <QCheckBox>
@@ -21,7 +21,9 @@
 
 namespace lw {
 
-TfrmNewMasterPassword::TfrmNewMasterPassword(TfrmMain& main) : QDialog(&main), main_(main)
+TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& session, AliasStore& alias,
+                                             Messages& messages, QString newDatabasePath)
+    : QDialog(owner), session_(session), alias_(alias), messages_(messages), newDatabasePath_(std::move(newDatabasePath))
 {
     caption_ = new GradientCaption(this);
     lblText = new QLabel(this);
@@ -71,12 +73,12 @@ void TfrmNewMasterPassword::FormCreate()
     lblText->setText("Plese enter a master key for this password database.\r\nThis is the only password you will "
                      "need to remember, so be sure to memorize this key. You (or anyone else) will not be able to "
                      "access this database without this key!");
-    const QString name = QFileInfo(main_.NewDatabasePath).fileName();
+    const QString name = QFileInfo(newDatabasePath_).fileName();
     const QString title = "New Password Database - " + name.chopped(qMin<qsizetype>(4, name.size()));
     setWindowTitle(title);
     caption_->setText(title);
     adjustSize();
-    CenterOver(&main_, this);
+    CenterOver(parentWidget(), this);
     txtPassword->setFocus();
 }
 
@@ -94,25 +96,23 @@ void TfrmNewMasterPassword::keyPressEvent(QKeyEvent* event)
 
 void TfrmNewMasterPassword::cmdCreateDBClick()
 {
-    Messages& messages = main_.services().messages;
     const QString password = txtPassword->text();
     if (password.size() < 4) {
-        messages.ShowInfo("The password must be at least 4 characters in length. Please try again!");
+        messages_.ShowInfo("The password must be at least 4 characters in length. Please try again!");
         txtPassword->setFocus();
         return;
     }
     if (txtVerify->text() != password) {
-        messages.ShowInfo("Sorry, the passwords do not match. Please try again!");
+        messages_.ShowInfo("Sorry, the passwords do not match. Please try again!");
         txtPassword->setFocus();
         return;
     }
-    DatabaseSession& session = main_.session();
-    if (session.isOpen())
-        session.CloseDatabase();
-    CreatePasswordDatabase(main_.NewDatabasePath, password, chkSample->isChecked());
-    main_.services().alias.SetDatabasePath(main_.NewDatabasePath);
-    main_.SetMainTitle("short");
-    session.OpenDatabase(password);
+    if (session_.isOpen())
+        session_.CloseDatabase();
+    CreatePasswordDatabase(newDatabasePath_, password, chkSample->isChecked());
+    alias_.SetDatabasePath(newDatabasePath_);
+    emit databaseCreated();
+    session_.OpenDatabase(password);
     hide();
     accept();
 }

@@ -10,14 +10,17 @@ class QPushButton;
 namespace lw {
 
 class GradientCaption;
-class TfrmMain;
+class AliasStore;
+class DatabaseSession;
+class Messages;
 
-// Sets the master password of a new database, creates the file at the main
-// window's NewDatabasePath and opens it.
+// Sets the master password of a new database, creates the file at the path it
+// is given, makes it the configured database and opens it.
 class TfrmNewMasterPassword : public QDialog {
     Q_OBJECT
 public:
-    explicit TfrmNewMasterPassword(TfrmMain& main);
+    TfrmNewMasterPassword(QWidget* owner, DatabaseSession& session, AliasStore& alias, Messages& messages,
+                          QString newDatabasePath);
 
     QLabel* lblText = nullptr;
     QLineEdit* txtPassword = nullptr;
@@ -26,6 +29,10 @@ public:
     QPushButton* cmdCreateDB = nullptr;
     QPushButton* cmdCancel = nullptr;
 
+signals:
+    // The new file exists and is the configured database; opening it follows.
+    void databaseCreated();
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
@@ -33,7 +40,10 @@ private:
     void FormCreate();
     void cmdCreateDBClick();
 
-    TfrmMain& main_;
+    DatabaseSession& session_;
+    AliasStore& alias_;
+    Messages& messages_;
+    const QString newDatabasePath_;
     GradientCaption* caption_ = nullptr;
 };
 

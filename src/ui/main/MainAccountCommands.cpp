@@ -8,7 +8,9 @@
 #include "ui/dialogs/TfrmEditDescription.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListView>
+#include <QScopedValueRollback>
 #include <QToolButton>
 
 namespace lw {
@@ -48,7 +50,7 @@ void mnuTransferClick(TfrmMain& main, QAction* item)
         return;
     Dataset& accounts = main.DM().qryPasswords;
     {
-        const ProgramEditScope quiet(main.flags());
+        const QScopedValueRollback quiet(main.flags().SuppressSaveWarning, true);
         accounts.edit();
         accounts.setValue("GroupID", item->data().toInt());
         accounts.post();
@@ -146,7 +148,6 @@ void TfrmMain::setupAccountCommands()
     });
 
     // The save button stores the current account through the save question.
-    disconnect(u.cmdSaveMemo, &QToolButton::clicked, this, nullptr);
     connect(u.cmdSaveMemo, &QToolButton::clicked, this, [this] {
         run([this] {
             if (!hasCurrentAccount(*this))
@@ -167,8 +168,9 @@ void TfrmMain::mnuPasswordsAddClick()
         return;
     }
     Tag = 1;
-    TfrmEditDescription dialog(*this);
-    dialog.exec();
+    TfrmEditDescription dialog(this, dm_, s_, true);
+    if (dialog.exec() == QDialog::Accepted)
+        ui_->txtID->setFocus();
 }
 
 void TfrmMain::mnuPasswordsEditDescriptionClick()
@@ -177,7 +179,7 @@ void TfrmMain::mnuPasswordsEditDescriptionClick()
         return;
     const SelectionAlwaysShown marked(ui_->GridDescription);
     Tag = 0;
-    TfrmEditDescription dialog(*this);
+    TfrmEditDescription dialog(this, dm_, s_, false);
     dialog.exec();
 }
 

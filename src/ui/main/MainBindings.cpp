@@ -2,16 +2,14 @@
 #include "MainControls.h"
 
 #include "ui/ErrorBox.h"
-#include "ui/bindings/DatasetListModel.h"
+#include "ui/bindings/CurrentRowSync.h"
 #include "ui/bindings/FieldBinding.h"
 #include "ui/widgets/NullableDateEdit.h"
 
 #include <QComboBox>
-#include <QItemSelectionModel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
-#include <QToolButton>
 
 namespace lw {
 
@@ -28,40 +26,15 @@ void TfrmMain::bindControls()
                             FieldBinding::bind(u.MemoNotes, accounts, "Notes")}) {
         b->setErrorHandler(report);
     }
-    connect(u.cmdSaveMemo, &QToolButton::clicked, this, [this] { run([this] { dm_.qryPasswords.post(); }); });
-
-    // The group combo shows the options row's current group and writes a choice back.
-    auto showCurrentGroup = [this] {
-        const QString name = dm_.qryOptions.value("Group").toString();
-        QComboBox* combo = ui_->cboGroup;
-        const QSignalBlocker block(combo);
-        combo->setCurrentIndex(name.isEmpty() ? -1 : combo->findText(name, Qt::MatchFixedString));
-    };
-    dm_.qryOptions.onDataChange([showCurrentGroup](Dataset&, DataChange, const QString&) { showCurrentGroup(); });
-    connect(u.groupModel, &QAbstractItemModel::modelReset, this, showCurrentGroup);
-    connect(u.cboGroup, &QComboBox::activated, this, [this, showCurrentGroup](int index) {
-        const QString name = ui_->cboGroup->itemText(index);
+    // The group combo and the account grid stand on their dataset's current
+    // row; a pick moves the dataset, and a refused move puts them back.
+    CurrentRowSync::bind(u.cboGroup, dm_.qryGroups, [this](int row) {
+        const QString name = dm_.qryGroups.valueAt(row, "Name").toString();
         run([this, name] { dm_.ChooseGroup(name); });
-        showCurrentGroup();
     });
-
-    // The grid's selection follows the account list, and a click moves it.
     QListView* grid = u.GridDescription;
-    auto showCurrentAccount = [grid](int row) {
-        const QSignalBlocker block(grid->selectionModel());
-        if (row < 0)
-            grid->selectionModel()->clear();
-        else
-            grid->selectionModel()->setCurrentIndex(grid->model()->index(row, 0),
-                                                    QItemSelectionModel::ClearAndSelect);
-    };
-    connect(u.accountModel, &DatasetListModel::currentRowChanged, grid, showCurrentAccount);
-    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this, showCurrentAccount](const QModelIndex& index) {
-                if (index.isValid() && index.row() != dm_.qryPasswords.currentRow())
-                    run([this, index] { dm_.qryPasswords.moveTo(index.row()); });
-                showCurrentAccount(dm_.qryPasswords.currentRow());
-            });
+    CurrentRowSync::bind(grid, dm_.qryPasswords,
+                         [this](int row) { run([this, row] { dm_.qryPasswords.moveTo(row); }); });
     connect(grid, &QListView::doubleClicked, u.mnuPasswordsEditDescription, &QAction::trigger);
     connect(grid, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
         if (session_.isOpen())

@@ -9,6 +9,7 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QListView;
+class QMenuBar;
 class QPlainTextEdit;
 class QSystemTrayIcon;
 class QToolButton;
@@ -67,6 +68,7 @@ struct TfrmMain::Controls {
     QLabel* SB = nullptr; // the status panel
 
     // Menus.
+    QMenuBar* menuBar = nullptr;
     QMenu* mnuFile = nullptr;
     QMenu* mnuEdit = nullptr;
     QMenu* mnuGroups = nullptr;

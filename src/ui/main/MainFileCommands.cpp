@@ -76,7 +76,7 @@ void TfrmMain::mnuFileChangeMasterPasswordClick()
 {
     if (!session_.isOpen())
         return;
-    TfrmChangePassword dialog(*this);
+    TfrmChangePassword dialog(this, session_, s_.messages);
     dialog.exec();
 }
 
@@ -92,13 +92,19 @@ void TfrmMain::mnuFileExitClick()
 
 void TfrmMain::ShowUnlockDialog()
 {
-    TfrmEnterMasterPassword dialog(*this);
-    dialog.exec();
+    const bool fromTray = Tag != 0;
+    TfrmEnterMasterPassword dialog(this, session_, s_.alias, fromTray);
+    if (dialog.exec() == QDialog::Accepted && fromTray) {
+        Tag = 0;
+        showNormal();
+        activateWindow();
+    }
 }
 
 void TfrmMain::ShowNewDatabaseDialog()
 {
-    TfrmNewMasterPassword dialog(*this);
+    TfrmNewMasterPassword dialog(this, session_, s_.alias, s_.messages, NewDatabasePath);
+    connect(&dialog, &TfrmNewMasterPassword::databaseCreated, this, [this] { SetMainTitle("short"); });
     dialog.exec();
 }
 

@@ -10,7 +10,7 @@ void TfrmMain::cmdPasswordClick()
     // The generator works on the current account.
     if (!session_.isOpen() || !dm_.qryPasswords.isOpen() || dm_.qryPasswords.isEmpty())
         return;
-    TfrmGenerate dialog(*this);
+    TfrmGenerate dialog(this, dm_, s_);
     dialog.exec();
 }
 

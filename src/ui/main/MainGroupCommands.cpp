@@ -20,8 +20,9 @@ void TfrmMain::mnuGroupsNewClick()
     if (!session_.isOpen())
         return;
     Tag = 1;
-    TfrmEditGroup dialog(*this);
-    dialog.exec();
+    TfrmEditGroup dialog(this, dm_, s_, true);
+    if (dialog.exec() == QDialog::Accepted)
+        ui_->cboGroup->setFocus();
 }
 
 void TfrmMain::mnuGroupsEditClick()
@@ -29,8 +30,9 @@ void TfrmMain::mnuGroupsEditClick()
     if (!session_.isOpen() || !dm_.qryGroups.isOpen() || dm_.qryGroups.recordCount() == 0)
         return;
     Tag = 0;
-    TfrmEditGroup dialog(*this);
-    dialog.exec();
+    TfrmEditGroup dialog(this, dm_, s_, false);
+    if (dialog.exec() == QDialog::Accepted)
+        ui_->cboGroup->setFocus();
 }
 
 void TfrmMain::mnuGroupsDeleteClick()
@@ -53,8 +55,6 @@ void TfrmMain::mnuGroupsDeleteClick()
         dm_.qryOptions.edit();
         dm_.qryOptions.setValue("Group", current);
         dm_.qryOptions.post();
-    } else {
-        ui_->cboGroup->setCurrentIndex(-1);
     }
     dm_.UpdateItemCount();
 }

@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QToolButton>
 #include <QUrl>
 
@@ -48,8 +49,8 @@ void TfrmMain::setupPasswordField()
 
     // The display rule of the password, by the database's mode at each event.
     const auto mode = [this] { return dm_.qryOptions.value("showpassword").toInt(); };
-    EventHook::install(u.txtPassword, [this, mode](QEvent* e) {
-        QLineEdit* pw = ui_->txtPassword;
+    QLineEdit* pw = u.txtPassword;
+    EventHook::install(pw, [this, pw, mode](QEvent* e) {
         switch (e->type()) {
         case QEvent::Enter:
             if (mode() == 1)
@@ -72,10 +73,11 @@ void TfrmMain::setupPasswordField()
     });
 
     // Lock Edits: keys typed into the fields are ignored; the menu still works.
+    QMenu* editMenu = u.mnuEdit;
     for (QWidget* field : std::initializer_list<QWidget*>{u.txtID, u.txtPassword, u.txtURL, u.MemoNotes,
                                                           u.DateExpire->editor(), u.DateAssign->editor()}) {
-        EventHook::install(field, [this](QEvent* e) {
-            if (e->type() == QEvent::ShortcutOverride && ui_->mnuEdit->isEnabled() &&
+        EventHook::install(field, [this, editMenu](QEvent* e) {
+            if (e->type() == QEvent::ShortcutOverride && editMenu->isEnabled() &&
                 isMenuShortcut(static_cast<QKeyEvent*>(e))) {
                 e->ignore();
                 return true;
@@ -100,8 +102,8 @@ void TfrmMain::setupPasswordField()
             return false;
         });
     }
-    connect(u.MemoNotes, &QPlainTextEdit::textChanged, this, [this] {
-        QPlainTextEdit* notes = ui_->MemoNotes;
+    QPlainTextEdit* notes = u.MemoNotes;
+    connect(notes, &QPlainTextEdit::textChanged, this, [notes] {
         if (notes->toPlainText().size() > kNotesMaxLength) {
             notes->setPlainText(notes->toPlainText().left(kNotesMaxLength));
             notes->moveCursor(QTextCursor::End);
@@ -109,13 +111,13 @@ void TfrmMain::setupPasswordField()
     });
 
     connect(u.cmdLockEdit, &QToolButton::clicked, this, [this] { EditingEnabled = ui_->cmdLockEdit->isChecked(); });
-    connect(u.cmdIDCopy, &QToolButton::clicked, this, [this] {
-        ui_->txtID->selectAll();
-        if (!ui_->txtID->text().isEmpty())
-            QApplication::clipboard()->setText(ui_->txtID->text());
+    QLineEdit* id = u.txtID;
+    connect(u.cmdIDCopy, &QToolButton::clicked, this, [id] {
+        id->selectAll();
+        if (!id->text().isEmpty())
+            QApplication::clipboard()->setText(id->text());
     });
-    connect(u.cmdpwdcopy, &QToolButton::clicked, this, [this] {
-        QLineEdit* pw = ui_->txtPassword;
+    connect(u.cmdpwdcopy, &QToolButton::clicked, this, [pw] {
         const QLineEdit::EchoMode was = pw->echoMode();
         pw->setEchoMode(QLineEdit::Normal);
         pw->selectAll();
@@ -145,16 +147,10 @@ void TfrmMain::txtPasswordEnter()
         setMasked(pw, false);
         return;
     }
-    flags_.SuppressSaveWarning = true;
-    try {
-        q.edit();
-        setMasked(pw, false);
-        q.post();
-    } catch (...) {
-        flags_.SuppressSaveWarning = false;
-        throw;
-    }
-    flags_.SuppressSaveWarning = false;
+    const QScopedValueRollback quiet(flags_.SuppressSaveWarning, true);
+    q.edit();
+    setMasked(pw, false);
+    q.post();
 }
 
 void TfrmMain::ApplyPasswordMask()
@@ -162,23 +158,17 @@ void TfrmMain::ApplyPasswordMask()
     Dataset& q = dm_.qryPasswords;
     if (!q.isOpen() || q.recordCount() < 1)
         return;
-    flags_.SuppressSaveWarning = true;
-    try {
-        const int mode = dm_.qryOptions.value("showpassword").toInt();
-        if (mode >= 0 && mode <= 2) {
-            if (q.isEditing()) {
-                setMasked(ui_->txtPassword, mode != 0);
-            } else {
-                q.edit();
-                setMasked(ui_->txtPassword, mode != 0);
-                q.post();
-            }
-        }
-    } catch (...) {
-        flags_.SuppressSaveWarning = false;
-        throw;
+    const int mode = dm_.qryOptions.value("showpassword").toInt();
+    if (mode < 0 || mode > 2)
+        return;
+    const QScopedValueRollback quiet(flags_.SuppressSaveWarning, true);
+    if (q.isEditing()) {
+        setMasked(ui_->txtPassword, mode != 0);
+    } else {
+        q.edit();
+        setMasked(ui_->txtPassword, mode != 0);
+        q.post();
     }
-    flags_.SuppressSaveWarning = false;
 }
 
 } // namespace lw

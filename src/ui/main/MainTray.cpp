@@ -97,7 +97,7 @@ void TfrmMain::changeEvent(QEvent* event)
 
 bool TfrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == menuBar() && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) &&
+    if (watched == ui_->menuBar && (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) &&
         session_.isOpen() && mode_ != QLatin1String("short"))
         SetMainTitle("short");
     return QMainWindow::eventFilter(watched, event);

@@ -42,7 +42,7 @@ TfrmMain::TfrmMain(AppServices services, QWidget* parent)
       dm_(services.alias, services.messages, *this, flags_),
       session_({services.alias, services.log, C, services.settings, services.sounds, services.messages,
                 services.clock},
-               *this),
+               *this, dm_),
       hover_(std::make_unique<HoverPictures>(services.sounds,
                                              [this] { return ButtonSoundsOn && session_.isOpen(); })),
       ui_(std::make_unique<Controls>())
@@ -51,7 +51,18 @@ TfrmMain::TfrmMain(AppServices services, QWidget* parent)
     FormCreate();
 }
 
-TfrmMain::~TfrmMain() = default;
+// The widgets go first: their event hooks and bindings use the data module
+// and the controls, which die with the members before the base class would
+// delete its children.
+TfrmMain::~TfrmMain()
+{
+    closing_ = true;
+    ui_->menuBar->removeEventFilter(this);
+    const QObjectList owned = children();
+    for (QObject* child : owned)
+        if (child->isWidgetType() || qobject_cast<QSystemTrayIcon*>(child))
+            delete child;
+}
 
 void TfrmMain::FormCreate()
 {
@@ -102,8 +113,9 @@ void TfrmMain::FormCreate()
         if (session_.isOpen())
             SetMainTitle("long");
     });
-    menuBar()->installEventFilter(this);
-    menuBar()->setMouseTracking(true);
+    ui_->menuBar = menuBar();
+    ui_->menuBar->installEventFilter(this);
+    ui_->menuBar->setMouseTracking(true);
 
     bindControls();
     setupGroupCommands();
@@ -258,11 +270,6 @@ void TfrmMain::ApplyBackgroundStyle()
 
 // ---------------------------------------------------------------- hooks of the store and the data module
 
-void TfrmMain::OpenQueries(Connection& db)
-{
-    dm_.OpenQueries(db);
-}
-
 void TfrmMain::ApplyDisplayRules()
 {
     ApplyBackgroundStyle();
@@ -273,21 +280,6 @@ void TfrmMain::ShowExpiredReminder()
 {
     dm_.qryExpired.close();
     dm_.qryExpired.open();
-}
-
-void TfrmMain::UnlockRefused()
-{
-    emit unlockRefused();
-}
-
-void TfrmMain::SavePendingEdits()
-{
-    dm_.SavePendingEdits();
-}
-
-void TfrmMain::CloseQueries()
-{
-    dm_.CloseQueries();
 }
 
 void TfrmMain::ClearStatusAndBackground()

@@ -67,12 +67,8 @@ public:
     void ShowDatabaseOpen() override;
     void ShowDatabaseClosed() override;
     void EnableDatabaseControls(bool enabled) override;
-    void OpenQueries(Connection& db) override;
     void ApplyDisplayRules() override;
     void ShowExpiredReminder() override;
-    void UnlockRefused() override;
-    void SavePendingEdits() override;
-    void CloseQueries() override;
     void ClearStatusAndBackground() override;
     // RecordWindow
     void SetSaveEnabled(bool enabled) override;
@@ -115,10 +111,6 @@ public:
     // Controls other windows and tests reach by name.
     struct Controls;
     Controls& ui() { return *ui_; }
-
-signals:
-    // The unlock dialog asks for its box to be emptied after a refusal.
-    void unlockRefused();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,1 +1,0 @@
-// Widgets of the main window and dialogs live beside this file.
