@@ -127,6 +127,25 @@ void TDM::ChooseGroup(const QString& name)
     qryOptions.setValue("Group", name);
 }
 
+void TDM::GoToAccount(const QVariant& groupId, const QString& groupName, const QVariant& passwordId)
+{
+    qryGroups.locate("GroupID", groupId);
+    qryOptions.edit();
+    qryOptions.setValue("Group", groupName);
+    qryOptions.post();
+    qryPasswords.locate("PasswordID", passwordId);
+}
+
+void TDM::RunFind(int whereIndex, const QString& text)
+{
+    // The text is bound, never pasted into the statement, so a quote in it is
+    // only data; its wildcards keep their meaning.
+    qryFind.close();
+    qryFind.setSql(sql::FindStatement(whereIndex));
+    qryFind.setParam(sql::FindParam, sql::FindPattern(text));
+    qryFind.open();
+}
+
 void TDM::followCurrentGroup()
 {
     const QVariant name = qryOptions.value("Group");

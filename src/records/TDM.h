@@ -38,6 +38,14 @@ public:
 
     void UpdateItemCount();
 
+    // Makes an account of any group the current one: its group becomes the
+    // current group, remembered in the options row, then the account the
+    // current account. Used by the find and expired lists.
+    void GoToAccount(const QVariant& groupId, const QString& groupName, const QVariant& passwordId);
+
+    // Runs qryFind for a search text on the "Where" choice whereIndex (0 to 6).
+    void RunFind(int whereIndex, const QString& text);
+
     // The editing flags the save question reads.
     EditFlags& flags() { return flags_; }
 

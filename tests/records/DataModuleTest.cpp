@@ -244,13 +244,11 @@ class Find : public DataModuleTest, public ::testing::WithParamInterface<FindCas
 TEST_P(Find, BindsTheTypedTextAndKeepsItsWildcards)
 {
     addAccounts("Email Accounts", {"Mail \"quoted\" box", "plain"});
-    addAccounts("Misc Accounts", {"Locker 42"});
+    addAccounts("Misc Accounts", {"Locker 42", "it's", "50% off", "snake_case", "[box"});
     db->exec("UPDATE Passwords SET Notes = 'pin 1234' WHERE Description = 'plain';");
     openModule();
     const FindCase& c = GetParam();
-    dm.qryFind.setSql(sql::FindStatement(c.where));
-    dm.qryFind.setParam(sql::FindParam, sql::FindPattern(c.text));
-    dm.qryFind.open();
+    dm.RunFind(c.where, c.text);
     QStringList found = descriptions(dm.qryFind);
     found.sort();
     EXPECT_EQ(found, c.found);
@@ -265,7 +263,12 @@ INSTANTIATE_TEST_SUITE_P(
                       FindCase{1, "EMAIL", {"Mail \"quoted\" box", "plain"}},
                       FindCase{2, "lock*2", {"Locker 42"}},
                       FindCase{6, "pin", {"plain"}},
-                      FindCase{4, "x", {}}));
+                      FindCase{4, "x", {}},
+                      // Pasted characters the typing filter would have kept out.
+                      FindCase{2, "'", {"it's"}},
+                      FindCase{2, "%", {"50% off"}},
+                      FindCase{2, "_", {"snake_case"}},
+                      FindCase{2, "[", {"[box"}}));
 
 TEST_F(DataModuleTest, BadRequestsFailClearlyAndWriteNothing)
 {

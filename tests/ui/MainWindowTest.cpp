@@ -2,7 +2,7 @@
 
 #include "settings/Error.h"
 #include "store/Connection.h"
-#include "ui/bindings/DatasetListModel.h"
+#include "ui/bindings/DatasetModel.h"
 #include "ui/dialogs/TfrmChangePassword.h"
 #include "ui/dialogs/TfrmEnterMasterPassword.h"
 #include "ui/dialogs/TfrmNewMasterPassword.h"

@@ -22,7 +22,7 @@ CurrentRowSync* CurrentRowSync::bind(QAbstractItemView* view, Dataset& dataset, 
             return;
         }
         const QModelIndex index = view->model()->index(row, 0);
-        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         view->scrollTo(index);
     });
     connect(view->selectionModel(), &QItemSelectionModel::currentChanged, sync,

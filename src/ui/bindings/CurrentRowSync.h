@@ -10,7 +10,7 @@ class QComboBox;
 
 namespace lw {
 
-// Keeps a view of a dataset (a list or a combo box over a DatasetListModel)
+// Keeps a view of a dataset (a list or a combo box over a DatasetModel)
 // on the dataset's current row. A row the user picks is handed to the move
 // function; whether the dataset moved or the move was refused (the save
 // question answered Cancel), the view then shows the dataset's current row

@@ -18,7 +18,7 @@ class QWidget;
 namespace lw {
 
 class BackgroundFill;
-class DatasetListModel;
+class DatasetModel;
 class GradientCaption;
 class NullableDateEdit;
 class PictureButton;
@@ -47,8 +47,8 @@ struct TfrmMain::Controls {
     PictureButton* cmdEdit = nullptr;
     PictureButton* cmdDelete = nullptr;
     QListView* GridDescription = nullptr;
-    DatasetListModel* groupModel = nullptr;
-    DatasetListModel* accountModel = nullptr;
+    DatasetModel* groupModel = nullptr;
+    DatasetModel* accountModel = nullptr;
 
     // Account page.
     QWidget* TSPassword = nullptr;

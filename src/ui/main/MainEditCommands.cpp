@@ -59,19 +59,6 @@ void TfrmMain::mnuGroupsReportsClick()
     // The report selection dialog is not part of this window yet.
 }
 
-void TfrmMain::mnuPasswordsExpiredClick()
-{
-    if (!session_.isOpen())
-        return;
-    dm_.qryExpired.close();
-    dm_.qryExpired.open();
-    if (dm_.qryExpired.recordCount() == 0) {
-        s_.messages.ShowInfo("No passwords have expired");
-        return;
-    }
-    // The expired accounts dialog is not part of this window yet.
-}
-
 void TfrmMain::mnuHelpContentsClick()
 {
     if (!help_)

@@ -1,7 +1,7 @@
 // Building the main window's toolbar, left pane and account page.
 #include "MainControls.h"
 
-#include "ui/bindings/DatasetListModel.h"
+#include "ui/bindings/DatasetModel.h"
 #include "ui/main/HoverPictures.h"
 #include "ui/widgets/BackgroundFill.h"
 #include "ui/widgets/GradientCaption.h"
@@ -105,7 +105,7 @@ void TfrmMain::buildLeftPane(QWidget* pane)
     auto* groupStrip = new QHBoxLayout;
     groupStrip->addWidget(navyLabel("Group", pane, false));
     u.cboGroup = new QComboBox(pane);
-    u.groupModel = new DatasetListModel(dm_.qryGroups, "Name", u.cboGroup);
+    u.groupModel = new DatasetModel(dm_.qryGroups, "Name", u.cboGroup);
     u.cboGroup->setModel(u.groupModel);
     u.cboGroup->setFixedHeight(25);
     groupStrip->addWidget(u.cboGroup, 1);
@@ -126,7 +126,7 @@ void TfrmMain::buildLeftPane(QWidget* pane)
     connect(u.cmdDelete, &QAbstractButton::clicked, u.mnuPasswordsDelete, &QAction::trigger);
 
     u.GridDescription = new QListView(pane);
-    u.accountModel = new DatasetListModel(dm_.qryPasswords, "Description", u.GridDescription);
+    u.accountModel = new DatasetModel(dm_.qryPasswords, "Description", u.GridDescription);
     u.GridDescription->setModel(u.accountModel);
     u.GridDescription->setEditTriggers(QAbstractItemView::NoEditTriggers);
     u.GridDescription->setSelectionMode(QAbstractItemView::SingleSelection);

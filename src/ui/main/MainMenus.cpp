@@ -100,6 +100,7 @@ void TfrmMain::buildMenus()
     on(u.mnuEditPaste, &TfrmMain::mnuEditPasteClick);
     on(u.mnuGroupsReports, &TfrmMain::mnuGroupsReportsClick);
     on(u.mnuPasswordsExpired, &TfrmMain::mnuPasswordsExpiredClick);
+    on(u.mnuEditFind, &TfrmMain::mnuEditFindClick);
     on(u.mnuHelpContents, &TfrmMain::mnuHelpContentsClick);
     on(u.mnuHelpKeywordSearch, &TfrmMain::mnuHelpKeywordSearchClick);
     on(u.mnuHelpLockwellWebsite, &TfrmMain::mnuHelpLockwellWebsiteClick);

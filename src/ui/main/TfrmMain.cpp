@@ -9,7 +9,7 @@
 #include "store/DatabaseFileCipher.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
-#include "ui/bindings/DatasetListModel.h"
+#include "ui/bindings/DatasetModel.h"
 #include "ui/main/HoverPictures.h"
 #include "ui/widgets/BackgroundFill.h"
 #include "ui/widgets/GradientCaption.h"
@@ -274,12 +274,6 @@ void TfrmMain::ApplyDisplayRules()
 {
     ApplyBackgroundStyle();
     ApplyPasswordMask();
-}
-
-void TfrmMain::ShowExpiredReminder()
-{
-    dm_.qryExpired.close();
-    dm_.qryExpired.open();
 }
 
 void TfrmMain::ClearStatusAndBackground()

@@ -25,7 +25,7 @@ class QToolButton;
 namespace lw {
 
 class BackgroundFill;
-class DatasetListModel;
+class DatasetModel;
 class FieldBinding;
 class GradientCaption;
 class HelpWindow;
@@ -88,6 +88,7 @@ public:
     void mnuEditPasteClick();
     void mnuGroupsReportsClick();
     void mnuPasswordsExpiredClick();
+    void mnuEditFindClick();
     void mnuHelpContentsClick();
     void mnuHelpKeywordSearchClick();
     void mnuHelpLockwellWebsiteClick();

@@ -1,7 +1,7 @@
 // The list model over a dataset: checked by Qt's model tester through every
 // kind of change, with fine-grained signals instead of resets.
 #include "support/DataModuleFixture.h"
-#include "ui/bindings/DatasetListModel.h"
+#include "ui/bindings/DatasetModel.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
@@ -11,22 +11,22 @@ using lw::test::DataModuleTest;
 
 namespace {
 
-class DatasetListModelTest : public DataModuleTest {
+class DatasetModelTest : public DataModuleTest {
 protected:
-    QStringList shown(const DatasetListModel& model)
+    QStringList shown(const DatasetModel& model)
     {
         QStringList out;
         for (int r = 0; r < model.rowCount(); ++r)
-            out << model.data(model.index(r), Qt::DisplayRole).toString();
+            out << model.data(model.index(r, 0), Qt::DisplayRole).toString();
         return out;
     }
 };
 
-TEST_F(DatasetListModelTest, FollowsEveryChangeWithRowSignalsAndResetsOnlyOnARun)
+TEST_F(DatasetModelTest, FollowsEveryChangeWithRowSignalsAndResetsOnlyOnARun)
 {
     addAccounts("Email Accounts", {"b", "d"});
     addAccounts("Misc Accounts", {"x"});
-    DatasetListModel model(dm.qryPasswords, "Description");
+    DatasetModel model(dm.qryPasswords, "Description");
     // A broken promise of the model aborts the test run.
     QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
     QSignalSpy resets(&model, &QAbstractItemModel::modelReset);
