@@ -65,6 +65,7 @@ TEST_F(OptionsDialog, WithoutSettingsShowsTheDefaultsAndOkWritesThemWithRemindOn
     QStringList tabs;
     int page = -1;
     QString style, view, interval;
+    int intervalItem = -1;
     std::vector<bool> ticks;
     withOptions([&](TfrmOptions& d) {
         caption = d.windowTitle();
@@ -74,6 +75,7 @@ TEST_F(OptionsDialog, WithoutSettingsShowsTheDefaultsAndOkWritesThemWithRemindOn
         style = d.cboStyle->currentText();
         view = d.cboViewPassword->currentText();
         interval = d.cboDBMaintenance->currentText();
+        intervalItem = d.cboDBMaintenance->currentIndex();
         for (QCheckBox* b : {d.chkPrompt, d.chkMaximize, d.chkAutoCase, d.chkScreenPos, d.chkWarn,
                              d.cboRestorePermission, d.chkRemind, d.chkButtonSound, d.chkAccess})
             ticks.push_back(b->isChecked());
@@ -86,6 +88,7 @@ TEST_F(OptionsDialog, WithoutSettingsShowsTheDefaultsAndOkWritesThemWithRemindOn
     EXPECT_EQ(style, "None");
     EXPECT_EQ(view, "Mouse moves over password");
     EXPECT_EQ(interval, "100");
+    EXPECT_EQ(intervalItem, 9);
     EXPECT_EQ(ticks, (std::vector<bool>{true, false, true, false, false, true, false, true, true}));
     EXPECT_EQ(settings.readString("ExpireOptions", "remind", "?"), "1");
     EXPECT_EQ(settings.readString("Options", "autocase", "?"), "1");

@@ -105,8 +105,12 @@ FieldBinding* FieldBinding::bind(QComboBox* combo, Dataset& dataset, const QStri
 {
     QLineEdit* edit = combo->lineEdit();
     Q_ASSERT(edit);
-    auto* b = new FieldBinding(combo, dataset, field, [edit](const QVariant& v) {
+    auto* b = new FieldBinding(combo, dataset, field, [combo, edit](const QVariant& v) {
         const QString text = v.toString();
+        // A value of the list also becomes the list's current item.
+        const int item = combo->findText(text);
+        if (item >= 0 && combo->currentIndex() != item)
+            combo->setCurrentIndex(item);
         if (edit->text() != text)
             edit->setText(text);
     });
