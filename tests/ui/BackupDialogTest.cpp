@@ -236,6 +236,19 @@ TEST_F(BackupDialog, BrowsingKeepsTheEarlierFolderAndOkStoresTheChosenOne)
     EXPECT_EQ(backup("mode"), "<none>");
 }
 
+TEST_F(BackupDialog, BrowsingFromAnEmptyEditKeepsTheStoredFolder)
+{
+    store("dir", "/earlier");
+    store("mode", "YES");
+    files.queueCancel();
+    withBackup([&](TfrmBackup& d) {
+        d.DirEdit->clear();
+        d.DirEditButton->click();
+        d.cmdCancel->click();
+    });
+    EXPECT_EQ(backup("dir"), "/earlier");
+}
+
 TEST_F(BackupDialog, TheIntervalChangesOnlyByItsArrowsWithinOneToFifty)
 {
     std::vector<int> seen;
