@@ -99,8 +99,8 @@ TEST_F(BackupDialog, ReadsTheStoredSettings)
 struct RefusalCase {
     const char* name;
     bool every;
-    const char* typed; // "$DB" stands for the database's folder, "$OTHER" for another existing one
-    bool databaseKnown;
+    // "$DB" stands for the database's folder, "$LINK" for a link to it, "$OTHER" for another folder.
+    const char* typed;
     const char* message;
 };
 
@@ -108,13 +108,14 @@ const char* const kSameFolder = "Sorry, You must specify a backup directory that
                                 "in which the database currently resides.";
 
 const RefusalCase kRefusals[] = {
-    {"every_without_folder", true, "", true, "A backup directory must be specified"},
-    {"every_with_missing_folder", true, "$OTHER/gone", true, "The specified backup directory is invalid"},
-    {"every_in_the_database_folder", true, "$DB", true, kSameFolder},
-    {"off_in_the_database_folder", false, "$DB", true, kSameFolder},
-    {"database_folder_in_other_case", false, "$DBUPPER", true, kSameFolder},
-    {"database_folder_with_a_trailing_separator", true, "$DB/", true, kSameFolder},
-    {"database_folder_through_a_dot_step", false, "$DB/./", true, kSameFolder},
+    {"every_without_folder", true, "", "A backup directory must be specified"},
+    {"every_with_missing_folder", true, "$OTHER/gone", "The specified backup directory is invalid"},
+    {"every_in_the_database_folder", true, "$DB", kSameFolder},
+    {"off_in_the_database_folder", false, "$DB", kSameFolder},
+    {"database_folder_in_other_case", false, "$DBUPPER", kSameFolder},
+    {"database_folder_with_a_trailing_separator", true, "$DB/", kSameFolder},
+    {"database_folder_through_a_dot_step", false, "$DB/./", kSameFolder},
+    {"database_folder_through_a_link", true, "$LINK", kSameFolder},
 };
 
 class BackupRefusal : public BackupDialog, public ::testing::WithParamInterface<RefusalCase> {};
@@ -124,13 +125,15 @@ TEST_P(BackupRefusal, ShowsItsTextAndWritesNothing)
     const RefusalCase& c = GetParam();
     const QString dbFolder = folder("Data Base");
     const QString other = folder("Other");
+    QFile::link(dbFolder, dir.file("Link"));
     alias.SetDatabasePath(dbFolder + "/family.pdb");
     settings.writeString("Options", "warn", "0");
     const QByteArray before = dir.read("lw.ini");
     const QString typed = QString(c.typed)
                               .replace("$DBUPPER", dbFolder.toUpper())
                               .replace("$DB", dbFolder)
-                              .replace("$OTHER", other);
+                              .replace("$OTHER", other)
+                              .replace("$LINK", dir.file("Link"));
     withBackup([&](TfrmBackup& d) {
         (c.every ? d.chkBackup : d.chkNoBackup)->setChecked(true);
         d.DirEdit->setText(typed);
