@@ -95,6 +95,29 @@ QString AccessLog::entry(bool granted) const
            + (granted ? " ... success" : " ... failed");
 }
 
+bool AccessLog::exists() const
+{
+    return QFileInfo::exists(path());
+}
+
+QString AccessLog::ReadLog() const
+{
+    QFile f(path());
+    if (!f.open(QIODevice::ReadOnly))
+        fail("read", f);
+    QByteArray bytes = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        fail("read", f);
+    return fromCp1252(bytes.replace("\r\n", "\n"));
+}
+
+void AccessLog::ClearLog()
+{
+    QSaveFile save(path());
+    if (!save.open(QIODevice::WriteOnly) || !save.commit())
+        fail("clear", save);
+}
+
 void AccessLog::WriteAccessLogEntry(bool granted)
 {
     QFile f(path());

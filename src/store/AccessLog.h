@@ -33,6 +33,12 @@ public:
     // letter case (such as "log.txt").
     QString path() const;
 
+    bool exists() const;
+    // The whole log as text, lines ending in "\n".
+    QString ReadLog() const;
+    // Replaces the log with an empty file, creating it when missing.
+    void ClearLog();
+
     // Appends one line for the current database; creates the log when missing.
     void WriteAccessLogEntry(bool granted);
     // Removes up to n lines from the start; an emptied log stays as an empty file.

@@ -22,6 +22,8 @@ public:
     virtual bool AskYesNo(const QString& text) = 0;
     // Yes / No / Cancel.
     virtual SaveAnswer AskSave(const QString& text) = 0;
+    // Question icon, OK / Cancel; true for OK.
+    virtual bool AskOkCancel(const QString& text) = 0;
 };
 
 } // namespace lw

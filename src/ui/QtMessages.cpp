@@ -25,6 +25,8 @@ BoxLook lookOf(QtMessages::Kind kind)
         return {B::Warning, B::Yes | B::No, B::Yes, B::No};
     case QtMessages::Kind::Save:
         return {B::Question, B::Yes | B::No | B::Cancel, B::Yes, B::Cancel};
+    case QtMessages::Kind::OkCancel:
+        return {B::Question, B::Ok | B::Cancel, B::Ok, B::Cancel};
     }
     return {B::NoIcon, B::Ok, B::Ok, B::Ok};
 }
@@ -93,6 +95,11 @@ SaveAnswer QtMessages::AskSave(const QString& text)
     default:
         return SaveAnswer::Cancel;
     }
+}
+
+bool QtMessages::AskOkCancel(const QString& text)
+{
+    return run(Kind::OkCancel, text) == QMessageBox::Ok;
 }
 
 } // namespace lw

@@ -14,7 +14,7 @@ namespace lw {
 // "Lockwell" over the given parent (the main window, usually).
 class QtMessages : public Messages {
 public:
-    enum class Kind { Info, Plain, Confirm, YesNo, Save };
+    enum class Kind { Info, Plain, Confirm, YesNo, Save, OkCancel };
 
     explicit QtMessages(QWidget* parent = nullptr);
 
@@ -26,9 +26,10 @@ public:
     bool Confirm(const QString& text) override;
     bool AskYesNo(const QString& text) override;
     SaveAnswer AskSave(const QString& text) override;
+    bool AskOkCancel(const QString& text) override;
 
     // The box of one kind, ready to be shown: its icon, buttons, default
-    // and escape buttons. Yes is the default of every question.
+    // and escape buttons. Yes (or OK) is the default of every question.
     static std::unique_ptr<QMessageBox> makeBox(Kind kind, const QString& text,
                                                 QWidget* parent);
 

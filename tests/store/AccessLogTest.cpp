@@ -160,4 +160,33 @@ TEST_F(AccessLogTest, UnwritableLogThrows)
     EXPECT_THROW(log.TrimAccessLog(1), Error);
 }
 
+TEST_F(AccessLogTest, ReadsAsTextWithPlainLineEndsFromAnyLetterCaseOfItsName)
+{
+    dir.write("log.txt", "01/02/2003 10:00 AM ... Caf\xe9 ... success\r\nsecond\r\n");
+    EXPECT_TRUE(log.exists());
+    EXPECT_EQ(log.ReadLog(), QString::fromUtf8("01/02/2003 10:00 AM ... Caf\u00e9 ... success\nsecond\n"));
+}
+
+TEST_F(AccessLogTest, ClearingLeavesAnEmptyFileAndReadingAMissingLogThrows)
+{
+    EXPECT_FALSE(log.exists());
+    EXPECT_THROW(log.ReadLog(), Error);
+    log.ClearLog();
+    EXPECT_TRUE(dir.exists("Log.txt"));
+    EXPECT_EQ(log.ReadLog(), "");
+
+    dir.write("Log.txt", lines(3));
+    log.ClearLog();
+    EXPECT_EQ(dir.read("Log.txt"), QByteArray());
+}
+
+TEST_F(AccessLogTest, AClearThatFailsThrowsAndLeavesTheLog)
+{
+    AccessLog nowhere(dir.file("gone"), aliases, clock);
+    EXPECT_THROW(nowhere.ClearLog(), Error);
+    QDir(dir.path()).mkdir("Log.txt");
+    EXPECT_THROW(log.ClearLog(), Error);
+    EXPECT_TRUE(QFileInfo(dir.file("Log.txt")).isDir());
+}
+
 } // namespace

@@ -13,7 +13,7 @@ namespace lw::test {
 class FakeMessages : public Messages {
 public:
     struct Box {
-        QString kind; // "info", "plain", "confirm", "yesno", "save"
+        QString kind; // "info", "plain", "confirm", "yesno", "save", "okcancel"
         QString text;
     };
 
@@ -25,6 +25,7 @@ public:
     bool Confirm(const QString& text) override { return nextBool("confirm", text); }
     bool AskYesNo(const QString& text) override { return nextBool("yesno", text); }
     SaveAnswer AskSave(const QString& text) override;
+    bool AskOkCancel(const QString& text) override { return nextBool("okcancel", text); }
 
     QStringList texts() const;
     bool answersLeft() const { return !answers_.empty(); }

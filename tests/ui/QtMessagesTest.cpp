@@ -41,6 +41,9 @@ const BoxCase kCases[] = {
      B::Warning, B::Yes | B::No, "yes", "no"},
     {"save", [](QtMessages& m, const QString& t) { return answerText(m.AskSave(t)); },
      B::Question, B::Yes | B::No | B::Cancel, "yes", "cancel"},
+    {"okcancel",
+     [](QtMessages& m, const QString& t) { return QString(m.AskOkCancel(t) ? "ok" : "cancel"); },
+     B::Question, B::Ok | B::Cancel, "ok", "cancel"},
 };
 
 class QtMessagesKinds : public ::testing::TestWithParam<BoxCase> {};

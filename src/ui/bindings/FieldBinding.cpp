@@ -3,6 +3,10 @@
 #include "settings/Error.h"
 #include "ui/widgets/NullableDateEdit.h"
 
+#include "ui/bindings/EventHook.h"
+
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
@@ -83,6 +87,43 @@ FieldBinding* FieldBinding::bind(NullableDateEdit* edit, Dataset& dataset, const
     });
     connect(edit, &NullableDateEdit::dateEdited, b, [b](const QDate& d) {
         b->userEdited(d.isValid() ? QVariant(QDateTime(d, QTime(0, 0))) : QVariant());
+    });
+    b->refresh();
+    return b;
+}
+
+FieldBinding* FieldBinding::bind(QCheckBox* box, Dataset& dataset, const QString& field)
+{
+    auto* b = new FieldBinding(box, dataset, field, [box](const QVariant& v) { box->setChecked(v.toBool()); });
+    // clicked comes from the user only (mouse or space bar), never from setChecked.
+    connect(box, &QCheckBox::clicked, b, [b](bool checked) { b->userEdited(checked); });
+    b->refresh();
+    return b;
+}
+
+FieldBinding* FieldBinding::bind(QComboBox* combo, Dataset& dataset, const QString& field)
+{
+    QLineEdit* edit = combo->lineEdit();
+    Q_ASSERT(edit);
+    auto* b = new FieldBinding(combo, dataset, field, [combo, edit](const QVariant& v) {
+        const QString text = v.toString();
+        // A value of the list also becomes the list's current item.
+        const int item = combo->findText(text);
+        if (item >= 0 && combo->currentIndex() != item)
+            combo->setCurrentIndex(item);
+        if (edit->text() != text)
+            edit->setText(text);
+    });
+    const auto typed = [b, edit](const QString& text) {
+        if (edit->hasAcceptableInput())
+            b->userEdited(text);
+    };
+    connect(edit, &QLineEdit::textEdited, b, typed);
+    connect(combo, &QComboBox::textActivated, b, typed);
+    EventHook::install(edit, [b, edit](QEvent* e) {
+        if (e->type() == QEvent::FocusOut && !edit->hasAcceptableInput())
+            b->refresh();
+        return false;
     });
     b->refresh();
     return b;

@@ -5,6 +5,8 @@
 #include <QObject>
 #include <functional>
 
+class QCheckBox;
+class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -23,6 +25,12 @@ public:
     static FieldBinding* bind(QLineEdit* edit, Dataset& dataset, const QString& field);
     static FieldBinding* bind(QPlainTextEdit* edit, Dataset& dataset, const QString& field);
     static FieldBinding* bind(NullableDateEdit* edit, Dataset& dataset, const QString& field);
+    // A ticked box is true.
+    static FieldBinding* bind(QCheckBox* box, Dataset& dataset, const QString& field);
+    // An editable combo box: a pick from the list or a typed text. With a
+    // validator only acceptable text is written; when the combo loses the
+    // focus holding anything else it shows the field's value again.
+    static FieldBinding* bind(QComboBox* combo, Dataset& dataset, const QString& field);
 
     void setErrorHandler(ErrorHandler h) { onError_ = std::move(h); }
     // Shows the dataset's current value again.

@@ -2,6 +2,7 @@
 
 #include "ui/bindings/EventHook.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -99,6 +100,35 @@ void MakeFixedDialog(QDialog* dialog)
     dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     if (dialog->layout())
         dialog->layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+namespace {
+
+class EscapeCloses : public QObject {
+public:
+    explicit EscapeCloses(QDialog* dialog) : QObject(dialog), dialog_(dialog) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (!w || w->window() != dialog_ || !dialog_->isVisible())
+            return false;
+        dialog_->reject();
+        return true;
+    }
+
+private:
+    QDialog* dialog_;
+};
+
+} // namespace
+
+void CloseOnEscape(QDialog* dialog)
+{
+    qApp->installEventFilter(new EscapeCloses(dialog));
 }
 
 } // namespace lw

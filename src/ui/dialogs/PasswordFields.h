@@ -30,5 +30,8 @@ void LayOutNameDialog(QDialog* dialog, QWidget* field, QPushButton* ok, QPushBut
                       const std::function<void()>& okAction);
 // Fixed size, a title bar without buttons of its own.
 void MakeFixedDialog(QDialog* dialog);
+// Escape closes the dialog whichever of its controls has the focus, before
+// the control sees the key; an open drop-down list still closes first.
+void CloseOnEscape(QDialog* dialog);
 
 } // namespace lw

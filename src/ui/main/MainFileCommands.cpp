@@ -80,11 +80,6 @@ void TfrmMain::mnuFileChangeMasterPasswordClick()
     dialog.exec();
 }
 
-void TfrmMain::mnuFileBackupClick()
-{
-    // The backup options dialog is not part of this window yet.
-}
-
 void TfrmMain::mnuFileExitClick()
 {
     close();

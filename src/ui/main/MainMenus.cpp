@@ -98,6 +98,8 @@ void TfrmMain::buildMenus()
     on(u.mnuEditCut, &TfrmMain::mnuEditCutClick);
     on(u.mnuEditCopy, &TfrmMain::mnuEditCopyClick);
     on(u.mnuEditPaste, &TfrmMain::mnuEditPasteClick);
+    on(u.mnuEditLog, &TfrmMain::mnuEditLogClick);
+    on(u.mnuEditOptions, &TfrmMain::mnuEditOptionsClick);
     on(u.mnuGroupsReports, &TfrmMain::mnuGroupsReportsClick);
     on(u.mnuPasswordsExpired, &TfrmMain::mnuPasswordsExpiredClick);
     on(u.mnuEditFind, &TfrmMain::mnuEditFindClick);

@@ -257,7 +257,11 @@ void TfrmMain::EnableDatabaseControls(bool enabled)
 
 void TfrmMain::ApplyBackgroundStyle()
 {
-    const QString style = dm_.qryOptions.value("style").toString();
+    ShowBackground(dm_.qryOptions.value("style").toString());
+}
+
+void TfrmMain::ShowBackground(const QString& style)
+{
     if (style == QLatin1String("None")) {
         ui_->BackGround->hide();
         return;

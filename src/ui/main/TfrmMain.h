@@ -61,6 +61,8 @@ public:
     void ShowNewDatabaseDialog();
     void RestoreFromTray();
     void ApplyBackgroundStyle();
+    // Shows the named background fill; "None" hides it.
+    void ShowBackground(const QString& style);
     void ApplyPasswordMask();
 
     // DatabaseHooks
@@ -105,6 +107,9 @@ public:
     void mnuPasswordsDeleteClick();
     // The password generator (MainGeneratorCommand.cpp).
     void cmdPasswordClick();
+    // Options, the access log and the backup options (MainToolCommands.cpp).
+    void mnuEditOptionsClick();
+    void mnuEditLogClick();
 
     // Opens a web address in the browser; tests replace it.
     std::function<void(const QUrl&)> openUrl;
