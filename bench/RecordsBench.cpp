@@ -22,6 +22,7 @@ public:
     void ShowPlain(const QString&) override {}
     bool Confirm(const QString&) override { return false; }
     bool AskYesNo(const QString&) override { return false; }
+    bool AskOkCancel(const QString&) override { return false; }
     SaveAnswer AskSave(const QString&) override { return SaveAnswer::Yes; }
 };
 
