@@ -68,6 +68,13 @@ void DatabaseSession::OpenDatabase(const QString& password)
         throw SilentAbort();
     }
 
+    // A file too small to be a database is refused before anything may
+    // write to it.
+    if (QFileInfo(path).size() < kMinDatabaseBytes) {
+        lock_.release();
+        refuse();
+        throw SilentAbort();
+    }
     bool unscrambled = false;
     try {
         unscrambled = unscramble(password, path);
