@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
 #include <cerrno>
 #include <fcntl.h>
 #include <sqlite3.h>
@@ -34,7 +35,12 @@ void runRaw(sqlite3* db, const char* sql)
     }
 }
 
+std::atomic<int> gKdfIterations{kKdfIterations};
+
 } // namespace
+
+int KdfIterations() { return gKdfIterations; }
+void SetKdfIterations(int iterations) { gKdfIterations = iterations; }
 
 Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
 
@@ -55,7 +61,7 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
     try {
         if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
-        runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(kKdfIterations) + ";").constData());
+        runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(KdfIterations()) + ";").constData());
         // Reading the schema is the first access that needs the key: a wrong
         // password or a file that is no database fails here.
         runRaw(db, "SELECT count(*) FROM sqlite_master;");
@@ -186,7 +192,7 @@ void Connection::attachAndExport(const QString& targetPath, const QString& passw
     attach.bindAt(2, password);
     attach.step();
     try {
-        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(kKdfIterations));
+        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
         scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
     } catch (...) {
         exec(QStringLiteral("DETACH DATABASE compacted;"));

@@ -14,6 +14,12 @@ class Clock;
 // The key derivation strength of every database file the program writes.
 inline constexpr int kKdfIterations = 256000;
 
+// The strength this process derives keys with: kKdfIterations unless a test
+// lowers it to afford thousands of unlocks (a file opens only with the
+// strength it was written with). The program never changes it.
+int KdfIterations();
+void SetKdfIterations(int iterations);
+
 // No database file is shorter than the engine's smallest page.
 inline constexpr qint64 kMinDatabaseBytes = 512;
 
