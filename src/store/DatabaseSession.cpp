@@ -90,9 +90,15 @@ void DatabaseSession::OpenDatabase(const QString& password)
         db = Connection::open(path, password, &s_.clock);
         CheckPasswordDatabase(*db);
         db->checkIntegrity(Connection::Integrity::Quick);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         db.reset();
         lock_.release();
+        // A program that holds the file through the engine alone.
+        if (QString::fromStdString(e.what()).endsWith(QLatin1String("database is locked"))) {
+            s_.messages.ShowInfo(QStringLiteral("The database \"%1\" is in use by another program. "
+                                                "Close it there first.").arg(path));
+            throw SilentAbort();
+        }
         refuse();
         throw SilentAbort();
     }

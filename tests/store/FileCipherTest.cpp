@@ -9,7 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace lw;
 
@@ -154,6 +157,23 @@ TEST_F(FileCipherTest, ReplacesATemporaryFileLeftByAnEarlierRun)
     EncryptDatabaseFile(cipher, "abcd", db());
     EXPECT_EQ(dir.read(kDb), scrambled("short", keyWordOf("abcd")));
     EXPECT_TRUE(noTemporaryLeft());
+}
+
+TEST_F(FileCipherTest, LeavesTheTemporaryFileOfARunInAnotherProcessAlone)
+{
+    // Another process is scrambling a database of this folder right now: its
+    // temporary file is open and locked.
+    dir.write(kTemp, "another database, half written");
+    const int other = ::open(QFile::encodeName(dir.file(kTemp)).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    dir.write(kDb, "short");
+    EncryptDatabaseFile(cipher, "abcd", db());
+    DecryptDatabaseFile(cipher, "abcd", db());
+    EXPECT_EQ(dir.read(kDb), "short");
+    EXPECT_EQ(dir.read(kTemp), "another database, half written");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    ::close(other);
 }
 
 TEST_F(FileCipherTest, KeepsThePermissionsOfTheFile)

@@ -116,6 +116,14 @@ TEST_F(SessionFault, AnotherProgramsLockRefusesTheUnlock)
     EXPECT_EQ(dir.read("Family.pdb"), before);
 }
 
+TEST_F(SessionFault, AFileTheEngineOfAnotherProgramHoldsIsRefusedAsInUse)
+{
+    auto holder = Connection::open(path, "secret1"); // holds the engine's exclusive lock
+    EXPECT_THROW(session.OpenDatabase("secret1"), SilentAbort);
+    EXPECT_TRUE(onlyMessage().contains("in use by another program")) << onlyMessage().toStdString();
+    EXPECT_FALSE(refusedAsWrongPassword());
+}
+
 TEST_F(SessionFault, TooLittleRoomForTheUnscrambledCopyIsRefusedWithItsOwnMessage)
 {
     const QByteArray before = scrambledAtRest();
