@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "Error.h"
+#include "RegularFile.h"
 
 #include <QFile>
 #include <QFileInfo>
