@@ -149,7 +149,7 @@ TEST(TwoPrograms, DatabasesInOneFolderNeverTakeEachOthersPlace)
     AliasStore(second.folder()).SetDatabasePath(dir.file("Second.pdb"));
 
     int rounds = 0;
-    for (int round = 0; round < 6; ++round) {
+    for (int round = 0; round < 10; ++round) {
         QProcess a, b;
         const QStringList args{"unlock", "4"};
         a.start(LW_FAULT_HELPER, QStringList{first.folder(), FaultBench::kPassword} + args);
