@@ -15,12 +15,15 @@
 #include "ui/main/TfrmMain.h"
 
 #include <QApplication>
+#include <csignal>
 #include <QIcon>
 
 using namespace lw;
 
 int main(int argc, char** argv)
 {
+    // A write past a file-size limit fails with "The disk is full" instead of ending the program.
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName("Lockwell");
     QApplication::setApplicationVersion(LOCKWELL_VERSION);

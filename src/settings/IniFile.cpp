@@ -1,10 +1,12 @@
 #include "IniFile.h"
 
+#include "AtomicFile.h"
 #include "Error.h"
+#include "RegularFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <optional>
 
 namespace lw {
@@ -110,23 +112,42 @@ QByteArray valueOf(const QByteArray& text)
     return text.mid(text.indexOf('=') + 1).trimmed();
 }
 
-// The file's bytes; an empty file when it does not exist; nothing when it
-// exists but cannot be read.
+// At most this much of the file is read; settings never come near it.
+constexpr qint64 kMaxFileBytes = 1024 * 1024;
+
+// The file's bytes; an empty file when it does not exist or is not a regular
+// file (a pipe or a device is never read); nothing when it exists but cannot
+// be read.
 std::optional<QByteArray> load(const QString& path)
 {
-    QFile f(path);
-    if (!f.exists())
-        return QByteArray();
-    if (!f.open(QIODevice::ReadOnly))
+    RegularFileContent content = ReadRegularFile(path, kMaxFileBytes);
+    if (!content.readable)
         return std::nullopt;
-    return f.readAll();
+    return content.bytes;
+}
+
+// The file a write replaces: the target of a symbolic link, so that the link
+// stays. Anything but a regular file (or a new one) is never written through.
+QString writableTarget(const QString& path)
+{
+    QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    RegularFileContent content = ReadRegularFile(target, kMaxFileBytes);
+    if (QFileInfo::exists(target) && !content.regular)
+        throw Error(QString("Cannot write the settings file \"%1\": it is not a regular file").arg(path));
+    if (content.truncated)
+        throw Error(QString("Cannot write the settings file \"%1\": it is larger than 1 MiB").arg(path));
+    return target;
 }
 
 void save(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit())
-        throw Error(QString("Cannot write the settings file \"%1\": %2").arg(path, f.errorString()));
+    const QString target = writableTarget(path);
+    RemoveDeadTemporaries(QFileInfo(target).absolutePath(), QFileInfo(target).fileName() + ".~");
+    AtomicFile f(target);
+    f.open();
+    f.write(bytes);
+    f.commit();
 }
 
 } // namespace

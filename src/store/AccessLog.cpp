@@ -1,13 +1,19 @@
 #include "AccessLog.h"
 
+#include "settings/AtomicFile.h"
 #include "settings/Error.h"
+#include "settings/SystemError.h"
 #include "store/Cp1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lw {
 namespace {
@@ -41,9 +47,9 @@ QList<QByteArray> splitLines(QByteArray bytes)
     return lines;
 }
 
-[[noreturn]] void fail(const QString& what, const QFileDevice& f)
+[[noreturn]] void fail(const char* what, const QString& file, int errorNumber)
 {
-    throw Error(QString("Cannot %1 the access log \"%2\": %3").arg(what, f.fileName(), f.errorString()));
+    throw Error(QString("Cannot %1 the access log \"%2\": %3").arg(what, file, SystemReason(errorNumber)));
 }
 
 } // namespace
@@ -104,28 +110,49 @@ QString AccessLog::ReadLog() const
 {
     QFile f(path());
     if (!f.open(QIODevice::ReadOnly))
-        fail("read", f);
+        fail("read", f.fileName(), errno);
     QByteArray bytes = f.readAll();
     if (f.error() != QFileDevice::NoError)
-        fail("read", f);
+        fail("read", f.fileName(), errno);
     return fromCp1252(bytes.replace("\r\n", "\n"));
 }
 
 void AccessLog::ClearLog()
 {
-    QSaveFile save(path());
-    if (!save.open(QIODevice::WriteOnly) || !save.commit())
-        fail("clear", save);
+    AtomicFile empty(path());
+    empty.open();
+    empty.commit();
 }
 
 void AccessLog::WriteAccessLogEntry(bool granted)
 {
-    QFile f(path());
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Append))
-        fail("open", f);
+    const QString file = path();
+    const QByteArray name = QFile::encodeName(file);
+    // A new log is for the owner only, whatever the umask.
+    int fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::fchmod(fd, 0600);
+    else if (errno == EEXIST)
+        fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        fail("open", file, errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        fail("open", file, EISDIR);
+    }
     const QByteArray line = toCp1252(entry(granted)) + kLineEnd;
-    if (f.write(line) != line.size() || !f.flush())
-        fail("write", f);
+    const ssize_t n = ::write(fd, line.constData(), size_t(line.size()));
+    const int err = n < 0 ? errno : ENOSPC;
+    if (n != line.size()) {
+        // A short line would run into the next one: take it back.
+        if (n > 0)
+            [[maybe_unused]] const int rc = ::ftruncate(fd, st.st_size);
+        ::close(fd);
+        fail("write", file, err);
+    }
+    if (::close(fd) != 0)
+        fail("write", file, errno);
 }
 
 void AccessLog::TrimAccessLog(int n)
@@ -136,7 +163,7 @@ void AccessLog::TrimAccessLog(int n)
 
     QFile in(file);
     if (!in.open(QIODevice::ReadOnly))
-        fail("read", in);
+        fail("read", file, EACCES);
     QList<QByteArray> lines = splitLines(in.readAll());
     in.close();
 
@@ -145,16 +172,27 @@ void AccessLog::TrimAccessLog(int n)
     QByteArray out;
     for (const QByteArray& line : lines)
         out += line + kLineEnd;
-    QSaveFile save(file);
-    if (!save.open(QIODevice::WriteOnly) || save.write(out) != out.size() || !save.commit())
-        fail("rewrite", save);
+    RemoveDeadTemporaries(QFileInfo(file).absolutePath(), QFileInfo(file).fileName() + ".~");
+    AtomicFile save(file);
+    try {
+        save.open();
+        save.write(out);
+        save.commit();
+    } catch (const Error& e) {
+        throw Error(QString("Cannot rewrite the access log: %1").arg(e.message()));
+    }
 }
 
-void AccessLog::TrimIfOversized()
+QString AccessLog::TrimIfOversized() noexcept
 {
-    QFileInfo info(path());
-    if (info.exists() && info.size() > kMaxBytes)
-        TrimAccessLog(10);
+    try {
+        QFileInfo info(path());
+        if (info.exists() && info.size() > kMaxBytes)
+            TrimAccessLog(10);
+        return {};
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
+    }
 }
 
 } // namespace lw

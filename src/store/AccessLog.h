@@ -44,7 +44,9 @@ public:
     // Removes up to n lines from the start; an emptied log stays as an empty file.
     void TrimAccessLog(int n);
     // The start-up check: a log above kMaxBytes loses its ten oldest lines.
-    void TrimIfOversized();
+    // Never throws: a trim that fails gives its message (to be shown once),
+    // an empty text otherwise, and the log stays as it was.
+    QString TrimIfOversized() noexcept;
 
 private:
     QString entry(bool granted) const;

@@ -2,32 +2,36 @@
 
 #include "BusyCursor.h"
 #include "Connection.h"
-#include "FileCopy.h"
-#include "Messages.h"
+#include "FileLock.h"
+#include "TCryptFile.h"
+#include "settings/AtomicFile.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace lw {
 
-void CompactDatabase(const QString& path, const QString& password, Messages& messages)
+void CompactDatabase(const QString& path, const QString& password, FileLock* lock)
 {
     BusyCursor busy;
-    const QString temp = QFileInfo(path).dir().filePath(QLatin1String(kCompactionFileName));
+    const QString folder = QFileInfo(path).absolutePath() + QLatin1Char('/');
+    AtomicFile temp(path, folder + QLatin1String(kCompactionFileName));
     {
         auto db = Connection::open(path, password);
         db->checkIntegrity();
-        if (QFile::exists(temp))
-            QFile::remove(temp);
-        db->exportTo(temp, password);
+        temp.open();
+        db->exportTo(temp.tempPath(), password);
     }
     ProcessPendingEvents();
-    const QString result = CopyFileChecked(temp, path);
-    if (IsCopyFailure(result))
-        messages.ShowInfo(result);
-    else
-        QFile::remove(temp);
+    temp.commit();
+    if (lock)
+        lock->adopt(temp.releaseHandle());
+}
+
+void RemoveLeftoverFiles(const QString& databasePath)
+{
+    const QString folder = QFileInfo(databasePath).absolutePath();
+    RemoveDeadTemporaries(folder, QLatin1String(kCompactionFileName));
+    RemoveDeadTemporaries(folder, QLatin1String(kCipherTempName));
 }
 
 } // namespace lw

@@ -4,9 +4,16 @@
 #include "SqlError.h"
 #include "SqlFunctions.h"
 
+#include "settings/SystemError.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <atomic>
+#include <cerrno>
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lw {
 namespace {
@@ -28,7 +35,12 @@ void runRaw(sqlite3* db, const char* sql)
     }
 }
 
+std::atomic<int> gKdfIterations{kKdfIterations};
+
 } // namespace
+
+int KdfIterations() { return gKdfIterations; }
+void SetKdfIterations(int iterations) { gKdfIterations = iterations; }
 
 Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
 
@@ -49,7 +61,7 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
     try {
         if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
-        runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(kKdfIterations) + ";").constData());
+        runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(KdfIterations()) + ";").constData());
         // Reading the schema is the first access that needs the key: a wrong
         // password or a file that is no database fails here.
         runRaw(db, "SELECT count(*) FROM sqlite_master;");
@@ -69,21 +81,40 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
 std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password,
                                              const Clock* clock)
 {
-    if (!QFile::exists(path))
+    const QFileInfo info(path);
+    if (!info.exists())
         throw SqlError(QStringLiteral("Cannot open %1: the file does not exist.").arg(path));
-    // The engine would take an empty file for a new database and write to it.
-    if (QFileInfo(path).size() == 0)
-        throw SqlError(QStringLiteral("Cannot open %1: the file is empty.").arg(path));
-    // Attached files (compaction) are created with the main file's flags.
-    return connect(path, password, clock, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (!info.isFile())
+        throw SqlError(QStringLiteral("Cannot open %1: it is not a file.").arg(path));
+    // The engine would take a file shorter than its smallest page for a new
+    // database and write to it.
+    if (info.size() < kMinDatabaseBytes)
+        throw SqlError(QStringLiteral("Cannot open %1: the file is too small to be a database.").arg(path));
+    // Never created here: an existing file only (an attached file must exist too).
+    return connect(path, password, clock, SQLITE_OPEN_READWRITE);
 }
 
 std::unique_ptr<Connection> Connection::create(const QString& path, const QString& password,
                                                const Clock* clock)
 {
-    if (QFile::exists(path))
-        throw SqlError(QStringLiteral("Cannot create %1: the file already exists.").arg(path));
-    return connect(path, password, clock, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    // Created empty, exclusively and for the owner only; the engine takes an
+    // empty file for a new database, and its journals take the file's mode.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd < 0) {
+        if (errno == EEXIST)
+            throw SqlError(QStringLiteral("Cannot create %1: the file already exists.").arg(path));
+        throw SqlError(QStringLiteral("Cannot create %1: %2").arg(path, SystemReason(errno)));
+    }
+    const bool owned = ::fchmod(fd, 0600) == 0;
+    ::close(fd);
+    try {
+        if (!owned)
+            throw SqlError(QStringLiteral("Cannot create %1: %2").arg(path, SystemReason(errno)));
+        return connect(path, password, clock, SQLITE_OPEN_READWRITE);
+    } catch (...) {
+        QFile::remove(path);
+        throw;
+    }
 }
 
 void Connection::exec(const QString& sql)
@@ -136,12 +167,32 @@ void Connection::checkIntegrity(Integrity depth)
 
 void Connection::exportTo(const QString& targetPath, const QString& password)
 {
+    // The engine only opens existing files; a new target starts empty.
+    bool created = false;
+    if (!QFileInfo::exists(targetPath)) {
+        const int fd = ::open(QFile::encodeName(targetPath).constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0)
+            throw SqlError(QStringLiteral("Cannot create %1: %2").arg(targetPath, SystemReason(errno)));
+        ::close(fd);
+        created = true;
+    }
+    try {
+        attachAndExport(targetPath, password);
+    } catch (...) {
+        if (created)
+            QFile::remove(targetPath);
+        throw;
+    }
+}
+
+void Connection::attachAndExport(const QString& targetPath, const QString& password)
+{
     Statement attach = prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;"));
     attach.bindAt(1, targetPath);
     attach.bindAt(2, password);
     attach.step();
     try {
-        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(kKdfIterations));
+        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
         scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
     } catch (...) {
         exec(QStringLiteral("DETACH DATABASE compacted;"));

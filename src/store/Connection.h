@@ -14,14 +14,24 @@ class Clock;
 // The key derivation strength of every database file the program writes.
 inline constexpr int kKdfIterations = 256000;
 
+// The strength this process derives keys with: kKdfIterations unless a test
+// lowers it to afford thousands of unlocks (a file opens only with the
+// strength it was written with). The program never changes it.
+int KdfIterations();
+void SetKdfIterations(int iterations);
+
+// No database file is shorter than the engine's smallest page.
+inline constexpr qint64 kMinDatabaseBytes = 512;
+
 // One keyed connection to a database file, held exclusively by this process.
 class Connection {
 public:
-    // Opens an existing file. A wrong password, a file that is no database or
-    // a file another process holds fails at once with an SqlError.
+    // Opens an existing file, never creating or growing one. A wrong password,
+    // a file that is no database (or too small to be one) or a file another
+    // process holds fails at once with an SqlError.
     static std::unique_ptr<Connection> open(const QString& path, const QString& password,
                                             const Clock* clock = nullptr);
-    // Creates a new, empty keyed database; the file must not exist.
+    // Creates a new, empty keyed database, owner-only; the file must not exist.
     static std::unique_ptr<Connection> create(const QString& path, const QString& password,
                                               const Clock* clock = nullptr);
     ~Connection();
@@ -50,6 +60,7 @@ public:
 
 private:
     Connection(sqlite3* db, QString path);
+    void attachAndExport(const QString& targetPath, const QString& password);
     static std::unique_ptr<Connection> connect(const QString& path, const QString& password,
                                                const Clock* clock, int flags);
     sqlite3* db_;

@@ -6,11 +6,16 @@
 #include "Connection.h"
 #include "DatabaseFileCipher.h"
 #include "DatabaseHooks.h"
+#include "Messages.h"
 #include "Schema.h"
 #include "SessionRecords.h"
 #include "SoundPlayer.h"
+#include "TCryptFile.h"
+#include "UnlockObstacle.h"
 #include "settings/Error.h"
 #include "settings/IniFile.h"
+
+#include <QFileInfo>
 
 namespace lw {
 
@@ -53,45 +58,152 @@ void DatabaseSession::PlayAccessDeniedSound()
 
 void DatabaseSession::OpenDatabase(const QString& password)
 {
+    const QString path = s_.alias.GetDatabasePath();
+    // Causes that are not about the password are told as they are, and the
+    // file is left as it was; the refusal below is for wrong passwords only.
     try {
-        openSteps(password);
+        const QString obstacle = UnlockObstacle(path);
+        if (!obstacle.isEmpty())
+            throw Error(obstacle);
+        if (QFileInfo(path).isFile())
+            lock_.acquire(path);
+    } catch (const Error& e) {
+        s_.messages.ShowInfo(e.message());
+        throw SilentAbort();
+    }
+
+    // A file too small to be a database is refused before anything may
+    // write to it.
+    if (QFileInfo(path).size() < kMinDatabaseBytes) {
+        lock_.release();
+        refuse();
+        throw SilentAbort();
+    }
+    bool unscrambled = false;
+    try {
+        unscrambled = unscramble(password, path);
+    } catch (const Error& e) {
+        lock_.release();
+        s_.messages.ShowInfo(QStringLiteral("The database \"%1\" cannot be unlocked; the file is left as it was.\r\n%2")
+                                 .arg(path, e.message()));
+        throw SilentAbort();
+    }
+
+    std::unique_ptr<Connection> db;
+    try {
+        db = Connection::open(path, password, &s_.clock);
+        CheckPasswordDatabase(*db);
+        db->checkIntegrity(Connection::Integrity::Quick);
+    } catch (const std::exception& e) {
+        db.reset();
+        lock_.release();
+        // A program that holds the file through the engine alone.
+        if (QString::fromStdString(e.what()).endsWith(QLatin1String("database is locked"))) {
+            s_.messages.ShowInfo(QStringLiteral("The database \"%1\" is in use by another program. "
+                                                "Close it there first.").arg(path));
+            throw SilentAbort();
+        }
+        refuse();
+        throw SilentAbort();
+    }
+    removeLeftovers(path);
+
+    const QString previousPassword = currentMasterPassword_;
+    try {
+        openSteps(password, std::move(db));
     } catch (const std::exception&) {
+        rollBack(path, unscrambled);
+        currentMasterPassword_ = previousPassword;
         refuse();
         throw SilentAbort();
     }
 }
 
-void DatabaseSession::openSteps(const QString& password)
+// Removes the scrambling when the file carries this password's key; true
+// when it did. The lock moves to the unscrambled file without a gap.
+bool DatabaseSession::unscramble(const QString& password, const QString& path)
 {
-    const QString path = s_.alias.GetDatabasePath();
+    struct ResultLock {
+        TCryptFile& cipher;
+        ~ResultLock() { cipher.setResultLock(nullptr); }
+    } guard{s_.cipher};
+    s_.cipher.setResultLock(lock_.isHeld() ? &lock_ : nullptr);
     DecryptDatabaseFile(s_.cipher, password, path);
-    auto db = Connection::open(path, password, &s_.clock);
-    CheckPasswordDatabase(*db);
-    db->checkIntegrity(Connection::Integrity::Quick);
+    // An in-place run that wrote leaves its temporary name in Outfile.
+    return s_.cipher.Outfile() != path;
+}
+
+// What a compaction or a scramble killed part way left beside the database
+// goes, now that the database itself has proved whole.
+void DatabaseSession::removeLeftovers(const QString& path) noexcept
+{
+    try {
+        RemoveLeftoverFiles(path);
+    } catch (...) {
+        // Left for the next unlock.
+    }
+}
+
+void DatabaseSession::openSteps(const QString& password, std::unique_ptr<Connection> db)
+{
     db_ = std::move(db);
-    // Known from here on: the file is ours and this is its password, so a later
-    // close scrambles it with the right key even if a step below fails.
+    // Known from here on: the file is ours and this is its password.
     currentMasterPassword_ = password;
     hooks_.ShowDatabaseOpen();
     hooks_.EnableDatabaseControls(true);
-    granted();
+    const QString logProblem = granted();
     records_.OpenQueries(*db_);
     hooks_.ApplyDisplayRules();
+    if (!logProblem.isEmpty())
+        s_.messages.ShowInfo(QStringLiteral("The database is unlocked, but this unlock could not be written "
+                                            "to the access log.\r\n%1").arg(logProblem));
     if (!s_.settings.readBool(QStringLiteral("ExpireOptions"), QStringLiteral("remind"), false))
         hooks_.ShowExpiredReminder();
+}
+
+// Undoes an unlock that failed after connecting: the window and the file go
+// back to how they were before it.
+void DatabaseSession::rollBack(const QString& path, bool rescramble) noexcept
+{
+    const auto attempt = [](const auto& step) {
+        try {
+            step();
+        } catch (...) {
+        }
+    };
+    attempt([this] { records_.CloseQueries(); });
+    db_.reset();
+    attempt([this] { hooks_.ClearStatusAndBackground(); });
+    attempt([this] { hooks_.EnableDatabaseControls(false); });
+    attempt([this] { hooks_.ShowDatabaseClosed(); });
+    if (rescramble)
+        attempt([&] { EncryptDatabaseFile(s_.cipher, currentMasterPassword_, path); });
+    lock_.release();
 }
 
 void DatabaseSession::refuse()
 {
     if (AccessSoundsOn)
         PlayAccessDeniedSound();
-    s_.log.WriteAccessLogEntry(false);
+    try {
+        s_.log.WriteAccessLogEntry(false);
+    } catch (const std::exception& e) {
+        s_.messages.ShowInfo(QStringLiteral("This refused unlock could not be written to the access log.\r\n%1")
+                                 .arg(QString::fromStdString(e.what())));
+    }
 }
 
-void DatabaseSession::granted()
+// Sounds and logs a granted unlock; a log line that could not be written is
+// returned as the reason, for the caller to report once the unlock is done.
+QString DatabaseSession::granted()
 {
     PlayGrantedSound();
-    s_.log.WriteAccessLogEntry(true);
+    try {
+        s_.log.WriteAccessLogEntry(true);
+    } catch (const std::exception& e) {
+        return QString::fromStdString(e.what());
+    }
+    return {};
 }
 
 bool DatabaseSession::CheckMasterPassword(const QString& typed)
@@ -100,7 +212,8 @@ bool DatabaseSession::CheckMasterPassword(const QString& typed)
         refuse();
         return false;
     }
-    granted();
+    if (const QString problem = granted(); !problem.isEmpty())
+        s_.messages.ShowInfo(QStringLiteral("This unlock could not be written to the access log.\r\n%1").arg(problem));
     return true;
 }
 
@@ -128,12 +241,32 @@ void DatabaseSession::CloseDatabase()
     records_.CloseQueries();
     db_.reset();
 
-    if (step.compactNow)
-        CompactDatabase(path, currentMasterPassword_, s_.messages);
+    if (step.compactNow) {
+        try {
+            CompactDatabase(path, currentMasterPassword_, &lock_);
+        } catch (const std::exception& e) {
+            s_.messages.ShowInfo(QStringLiteral("The database \"%1\" could not be compacted and is unchanged.\r\n%2")
+                                     .arg(path, QString::fromStdString(e.what())));
+        }
+    }
     hooks_.ClearStatusAndBackground();
     hooks_.EnableDatabaseControls(false);
     hooks_.ShowDatabaseClosed();
-    EncryptDatabaseFile(s_.cipher, currentMasterPassword_, path);
+    scrambleAtClose(path);
+}
+
+// A scramble that fails leaves the file whole and plain; the next close
+// scrambles it.
+void DatabaseSession::scrambleAtClose(const QString& path)
+{
+    try {
+        EncryptDatabaseFile(s_.cipher, currentMasterPassword_, path);
+    } catch (const std::exception& e) {
+        s_.messages.ShowInfo(QStringLiteral("%1\r\nThe database \"%2\" could not be scrambled. It is still protected "
+                                            "by its master password, and it will be scrambled at the next close.")
+                                 .arg(QString::fromStdString(e.what()), path));
+    }
+    lock_.release();
 }
 
 } // namespace lw

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FileLock.h"
+
 #include <QString>
 #include <memory>
 
@@ -41,11 +43,15 @@ public:
     DatabaseSession(Services services, DatabaseHooks& window, SessionRecords& records);
     ~DatabaseSession();
 
-    // Unscrambles, connects and opens the record layer. A refusal sounds,
-    // logs "failed" and throws SilentAbort.
+    // Locks the file, unscrambles, connects and opens the record layer. A
+    // wrong password (or a file that is no database) sounds, logs "failed"
+    // and throws SilentAbort. A file that is in use, read-only
+    // or too big for the free space is refused with a message of its own and
+    // left as it was. A failure after connecting undoes the whole unlock.
     void OpenDatabase(const QString& password);
     // Counts down, saves pending edits, disconnects, compacts when due and
-    // scrambles the file. Only while a database is open.
+    // scrambles the file. Only while a database is open. A compaction or a
+    // scramble that fails is reported and leaves the file whole.
     void CloseDatabase();
 
     // The check on the way back from the tray: the database stays open and
@@ -67,15 +73,21 @@ public:
     void PlayGrantedSound();
 
 private:
-    void openSteps(const QString& password);
+    bool unscramble(const QString& password, const QString& path);
+    static void removeLeftovers(const QString& path) noexcept;
+    void openSteps(const QString& password, std::unique_ptr<Connection> db);
+    void rollBack(const QString& path, bool rescramble) noexcept;
     void refuse();
-    void granted();
+    QString granted();
+    void scrambleAtClose(const QString& path);
     static MaintenanceStep countDown(Connection& db);
 
     Services s_;
     DatabaseHooks& hooks_;
     SessionRecords& records_;
     std::unique_ptr<Connection> db_;
+    // Held from the unlock until the close has scrambled the file.
+    FileLock lock_;
     QString currentMasterPassword_;
 };
 

@@ -1,8 +1,12 @@
 #include "FileCopy.h"
 
+#include "settings/AtomicFile.h"
+#include "settings/Error.h"
+
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <sys/stat.h>
 
 namespace lw {
 namespace {
@@ -17,35 +21,30 @@ const QString kTargetLocked = "Error - Target file is in use or is read-only. It
 const QString kCopyFailed =
     "Error - An Error occured while copying. Check available space on  target drive ";
 
-bool copyBlocks(QFile& in, QSaveFile& out, qint64 size)
+bool copyBlocks(QFile& in, AtomicFile& out, qint64 size)
 {
     QByteArray block(kBlockSize, Qt::Uninitialized);
     for (qint64 left = size; left > 0;) {
         qint64 n = in.read(block.data(), qMin(left, kBlockSize));
-        if (n <= 0 || out.write(block.constData(), n) != n)
+        if (n <= 0)
             return false;
+        out.write(block.constData(), n);
         left -= n;
     }
-    return out.flush();
+    return true;
 }
 
-// The owner, group and other bits only: the "user" flags describe what this
-// process may do, and writing them back would grant the owner those rights.
-QFileDevice::Permissions modeBits(QFileDevice::Permissions p)
+// The source's permissions for its owner, none for anyone else.
+unsigned ownerModeOf(const QFileInfo& source)
 {
-    return p & ~(QFileDevice::ReadUser | QFileDevice::WriteUser | QFileDevice::ExeUser);
+    const QFileDevice::Permissions p = source.permissions();
+    return (p.testFlag(QFileDevice::ReadOwner) ? 0400u : 0u) | (p.testFlag(QFileDevice::WriteOwner) ? 0200u : 0u)
+           | (p.testFlag(QFileDevice::ExeOwner) ? 0100u : 0u);
 }
 
 } // namespace
 
 QString CopyFileChecked(const QString& source, const QString& target)
-{
-    return CopyFileChecked(source, target,
-                           [](const QString& t) { return std::make_unique<QSaveFile>(t); });
-}
-
-QString CopyFileChecked(const QString& source, const QString& target,
-                        const CopyTargetFactory& openTarget)
 {
     if (source == target)
         return kSameFile;
@@ -59,22 +58,30 @@ QString CopyFileChecked(const QString& source, const QString& target,
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
         return kSourceInUse;
-    if (to.exists() && !to.isWritable())
+    if (to.exists() && (!to.isWritable() || !to.isFile()))
         return kTargetLocked;
-    std::unique_ptr<QSaveFile> out = openTarget(target);
-    if (!out->open(QIODevice::WriteOnly))
+    RemoveDeadTemporaries(to.absolutePath(), to.fileName() + QStringLiteral(".~"));
+    AtomicFile out(target);
+    try {
+        out.open();
+    } catch (const Error&) {
         return kTargetLocked;
-
-    const qint64 size = in.size();
-    if (!copyBlocks(in, *out, size))
-        return kCopyFailed; // the unfinished temporary file is removed with `out`
-
-    // Set on the finished temporary file, so the target appears with them.
-    out->setFileTime(from.lastModified(), QFileDevice::FileModificationTime);
-    out->setPermissions(modeBits(from.permissions()));
-    if (!out->commit())
+    }
+    try {
+        const qint64 size = in.size();
+        if (!copyBlocks(in, out, size))
+            return kCopyFailed; // the unfinished temporary file is removed with `out`
+        // Set on the finished temporary file, so the target appears with them.
+        const qint64 msecs = from.lastModified().toMSecsSinceEpoch();
+        const timespec times[2] = {{0, UTIME_OMIT}, {time_t(msecs / 1000), long(msecs % 1000) * 1000000}};
+        ::futimens(out.handle(), times);
+        // The copy of a database is for its owner only.
+        out.setMode(ownerModeOf(from));
+        out.commit();
+        return QString::number(size) + " bytes copied";
+    } catch (const Error&) {
         return kCopyFailed;
-    return QString::number(size) + " bytes copied";
+    }
 }
 
 bool IsCopyFailure(const QString& result)

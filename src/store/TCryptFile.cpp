@@ -2,23 +2,18 @@
 
 #include "CipherKernel.h"
 #include "Cp1252.h"
+#include "FileLock.h"
 #include "Messages.h"
 #include "RandomGenerator.h"
+#include "settings/AtomicFile.h"
 #include "settings/Error.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 #include <algorithm>
-#include <cstdio>
+#include <optional>
 #include <vector>
-
-#ifdef Q_OS_WIN
-#include <io.h>
-#include <windows.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace lw {
 namespace {
@@ -26,7 +21,7 @@ namespace {
 // Built-in integer key; the program always sets its own.
 constexpr qint32 kDefaultIntKey = 1;
 constexpr qint64 kBlockSize = 16384;
-const QString kTempName = QStringLiteral("___.~--");
+const QString kTempName = QString::fromLatin1(kCipherTempName);
 
 // Index of the first character after the folder part of a path.
 qsizetype nameStart(const QString& path)
@@ -41,32 +36,10 @@ qsizetype nameStart(const QString& path)
 QString folderPart(const QString& path) { return path.left(nameStart(path)); }
 QString fileNamePart(const QString& path) { return path.mid(nameStart(path)); }
 
-void writeAll(QFile& out, const char* data, qint64 size)
-{
-    if (out.write(data, size) != size)
-        throw Error(QStringLiteral("Cannot write \"%1\": %2").arg(out.fileName(), out.errorString()));
-}
-
-// Makes sure the written bytes are on disk before the file replaces anything.
-void syncAndClose(QFile& out)
-{
-    bool ok = out.flush();
-#ifdef Q_OS_WIN
-    ok = ok && FlushFileBuffers(HANDLE(_get_osfhandle(out.handle())));
-#else
-    ok = ok && ::fdatasync(out.handle()) == 0;
-#endif
-    const QString reason = out.errorString();
-    out.close();
-    if (!ok)
-        throw Error(QStringLiteral("Cannot write \"%1\" to disk: %2").arg(out.fileName(), reason));
-}
-
 } // namespace
 
 TCryptFile::TCryptFile(Messages& messages)
     : m_messages(messages)
-    , m_outputFactory([](const QString& path) { return std::make_unique<QFile>(path); })
     , m_intKey(kDefaultIntKey)
 {
 }
@@ -111,36 +84,39 @@ void TCryptFile::run(Direction direction)
             return;
     }
 
-    std::unique_ptr<QFile> out = m_outputFactory(m_outfile);
-    if (!out->open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        throw Error(QStringLiteral("Cannot create \"%1\": %2").arg(m_outfile, out->errorString()));
-
-    try {
-        if (direction == Direction::Scramble) {
-            qToLittleEndian<quint32>(m_keyWord + quint32(m_intKey), header);
-            writeAll(*out, reinterpret_cast<const char*>(header), 4);
-        }
-        std::vector<uchar> block(kBlockSize);
-        for (;;) {
-            const qint64 n = in.read(reinterpret_cast<char*>(block.data()), kBlockSize);
-            if (n < 0)
-                throw Error(QStringLiteral("Cannot read \"%1\": %2").arg(m_infile, in.errorString()));
-            if (n == 0)
-                break;
-            RandomSeed = direction == Direction::Scramble
-                ? cipher::scramble(block.data(), std::size_t(n), RandomSeed)
-                : cipher::unscramble(block.data(), std::size_t(n), RandomSeed);
-            writeAll(*out, reinterpret_cast<const char*>(block.data()), n);
-        }
-        syncAndClose(*out);
-        in.close();
-        if (m_inPlace)
-            replaceOriginal();
-    } catch (...) {
-        out->close();
-        QFile::remove(m_outfile);
-        throw;
+    // In place, the result goes to a temporary file of a name no other run
+    // shares; temporary files that runs killed part way left are removed.
+    std::optional<AtomicFile> out;
+    if (m_inPlace) {
+        RemoveDeadTemporaries(folderPart(m_infile), kTempName);
+        out.emplace(m_infile, folderPart(m_infile) + kTempName);
+    } else {
+        out.emplace(m_outfile);
     }
+    out->open();
+    if (m_inPlace)
+        m_outfile = out->tempPath();
+
+    if (direction == Direction::Scramble) {
+        qToLittleEndian<quint32>(m_keyWord + quint32(m_intKey), header);
+        out->write(reinterpret_cast<const char*>(header), 4);
+    }
+    std::vector<uchar> block(kBlockSize);
+    for (;;) {
+        const qint64 n = in.read(reinterpret_cast<char*>(block.data()), kBlockSize);
+        if (n < 0)
+            throw Error(QStringLiteral("Cannot read \"%1\": %2").arg(m_infile, in.errorString()));
+        if (n == 0)
+            break;
+        RandomSeed = direction == Direction::Scramble
+            ? cipher::scramble(block.data(), std::size_t(n), RandomSeed)
+            : cipher::unscramble(block.data(), std::size_t(n), RandomSeed);
+        out->write(reinterpret_cast<const char*>(block.data()), n);
+    }
+    in.close();
+    out->commit();
+    if (m_inPlace && m_resultLock)
+        m_resultLock->adopt(out->releaseHandle());
 }
 
 // Chooses the file a run writes to; false when the user declines to overwrite.
@@ -148,10 +124,9 @@ bool TCryptFile::prepareTarget()
 {
     m_inPlace = m_infile == m_outfile;
     if (m_inPlace) {
-        if (fileNamePart(m_infile) == kTempName)
+        if (fileNamePart(m_infile).startsWith(kTempName))
             throw Error(QStringLiteral("The file \"%1\" has the name of the cipher's temporary "
                                        "file and cannot be transformed in place.").arg(m_infile));
-        m_outfile = folderPart(m_outfile) + kTempName;
         return true;
     }
     if (!QFileInfo::exists(m_outfile))
@@ -174,22 +149,6 @@ void TCryptFile::seedFromPassword()
     }
     m_keyWord = qFromLittleEndian<quint32>(bytes);
     RandomSeed = m_keyWord;
-}
-
-// Puts the finished temporary file in the place of Infile in one step.
-void TCryptFile::replaceOriginal() const
-{
-    QFile::setPermissions(m_outfile, QFile::permissions(m_infile));
-#ifdef Q_OS_WIN
-    const bool ok = MoveFileExW(reinterpret_cast<LPCWSTR>(m_outfile.utf16()),
-                                reinterpret_cast<LPCWSTR>(m_infile.utf16()),
-                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-    const bool ok = std::rename(QFile::encodeName(m_outfile).constData(),
-                                QFile::encodeName(m_infile).constData()) == 0;
-#endif
-    if (!ok)
-        throw Error(QStringLiteral("Cannot replace \"%1\": %2").arg(m_infile, qt_error_string()));
 }
 
 } // namespace lw

@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QString>
-#include <functional>
-#include <memory>
-
-class QFile;
 
 namespace lw {
 
+class FileLock;
 class Messages;
+
+// The start of the name of the temporary file of an in-place run.
+inline constexpr const char* kCipherTempName = "___.~--";
 
 // Scrambles a file with a keyed pseudo-random byte stream, and removes the
 // scrambling again.
@@ -19,15 +19,12 @@ class Messages;
 // the generator is seeded with it once per run.
 //
 // When Infile and Outfile are the same text the run is in place: the result is
-// written to "___.~--" in the file's folder, synced to disk and renamed over
-// the original in one step. If anything fails the original stays complete and
-// the run throws lw::Error.
+// written to "___.~--" followed by a unique suffix in the file's folder (so
+// that two processes never share it), synced to disk and renamed over the
+// original in one step. If anything fails the original stays complete and the
+// run throws lw::Error naming the file and the system's reason.
 class TCryptFile {
 public:
-    // Creates the (unopened) file a run writes to. Replaceable so that tests
-    // can make writing fail part way.
-    using OutputFactory = std::function<std::unique_ptr<QFile>(const QString& path)>;
-
     explicit TCryptFile(Messages& messages);
 
     QString Infile() const { return m_infile; }
@@ -45,7 +42,9 @@ public:
     qint32 IntKey() const { return m_intKey; }
     void setIntKey(qint32 key);
 
-    void setOutputFactory(OutputFactory factory) { m_outputFactory = std::move(factory); }
+    // When set, an in-place run hands the locked handle of the file it put in
+    // place to this lock, so that the file stays locked without a gap.
+    void setResultLock(FileLock* lock) { m_resultLock = lock; }
 
     // Writes the scrambled form of Infile to Outfile.
     void Encrypt();
@@ -59,10 +58,9 @@ private:
     void run(Direction direction);
     bool prepareTarget();
     void seedFromPassword();
-    void replaceOriginal() const;
 
     Messages& m_messages;
-    OutputFactory m_outputFactory;
+    FileLock* m_resultLock = nullptr;
     QString m_infile;
     QString m_outfile;
     QString m_password;

@@ -145,14 +145,16 @@ TEST_F(Session, TheRemindSettingSkipsTheExpiredList)
     EXPECT_FALSE(hooks.calls.contains("ShowExpiredReminder"));
 }
 
-TEST_F(Session, AFailureAfterConnectingIsARefusalAndTheCloseStillUsesTheRightKey)
+TEST_F(Session, AFailureAfterConnectingIsARefusalThatUndoesTheUnlock)
 {
     hooks.failOn = "OpenQueries";
     EXPECT_THROW(session.OpenDatabase("secret1"), SilentAbort);
     EXPECT_EQ(logLines(), (QStringList{"03/07/2001 12:05 AM ... Family ... success",
                                        "03/07/2001 12:05 AM ... Family ... failed"}));
     EXPECT_EQ(sounds.played, (QStringList{"GRANT", "DENY"}));
+    EXPECT_FALSE(session.isOpen());
     hooks.failOn.clear();
+    session.OpenDatabase("secret1");
     session.CloseDatabase();
     EXPECT_EQ(header(), keyWord("secr") + quint32(kProgramIntKey));
 }

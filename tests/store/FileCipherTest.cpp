@@ -3,11 +3,16 @@
 #include "store/RandomGenerator.h"
 #include "store/TCryptFile.h"
 #include "support/FakeMessages.h"
+#include "support/FileSizeLimit.h"
 #include "support/TempDir.h"
 
+#include <QDir>
 #include <QFile>
 #include <QtEndian>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 using namespace lw;
 
@@ -29,27 +34,12 @@ QByteArray scrambled(QByteArray plain, quint32 keyWord, qint32 intKey = kProgram
     return QByteArray(header, 4) + plain;
 }
 
-// Accepts `limit` bytes, then writes short, as on a full disk.
-class FailingFile : public QFile {
-public:
-    FailingFile(const QString& path, qint64 limit) : QFile(path), m_left(limit) {}
-
-protected:
-    qint64 writeData(const char* data, qint64 len) override
-    {
-        const qint64 n = QFile::writeData(data, std::min(len, m_left));
-        m_left -= std::max<qint64>(n, 0);
-        return n;
-    }
-
-private:
-    qint64 m_left;
-};
-
 class FileCipherTest : public ::testing::Test {
 protected:
     void SetUp() override { cipher.setIntKey(kProgramIntKey); }
     QString db() const { return dir.file(kDb); }
+    // No temporary file of the cipher is left in the folder.
+    bool noTemporaryLeft() const { return QDir(dir.path()).entryList({kTemp + "*"}, QDir::Files).isEmpty(); }
 
     test::TempDir dir;
     test::FakeMessages messages;
@@ -65,7 +55,7 @@ TEST_F(FileCipherTest, ScramblesAKnownVector)
     EXPECT_EQ(dir.read(kDb).toHex(), "82f813684f746b6d7968706c");
     DecryptDatabaseFile(cipher, "abcd", db());
     EXPECT_EQ(dir.read(kDb), "Lockwell");
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
     EXPECT_TRUE(messages.boxes.empty());
 }
 
@@ -81,11 +71,11 @@ TEST_P(FileCipherRoundTrip, ScramblesInPlaceAndBack)
     const quint32 stateAfterLastByte = RandomSeed;
     EXPECT_EQ(dir.read(kDb), expected);
     EXPECT_EQ(RandomSeed, stateAfterLastByte);
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
 
     DecryptDatabaseFile(cipher, "Secret", db());
     EXPECT_EQ(dir.read(kDb), plain);
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, FileCipherRoundTrip, testing::Values(0, 1, 16383, 16384, 16385, 100000));
@@ -156,7 +146,7 @@ TEST_F(FileCipherTest, DescramblingAFileWithoutOurHeaderChangesNothing)
         dir.write(kDb, c.content);
         DecryptDatabaseFile(cipher, "abcd", db());
         EXPECT_EQ(dir.read(kDb), c.content) << c.what;
-        EXPECT_FALSE(dir.exists(kTemp)) << c.what;
+        EXPECT_TRUE(noTemporaryLeft()) << c.what;
     }
 }
 
@@ -166,7 +156,24 @@ TEST_F(FileCipherTest, ReplacesATemporaryFileLeftByAnEarlierRun)
     dir.write(kDb, "short");
     EncryptDatabaseFile(cipher, "abcd", db());
     EXPECT_EQ(dir.read(kDb), scrambled("short", keyWordOf("abcd")));
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
+}
+
+TEST_F(FileCipherTest, LeavesTheTemporaryFileOfARunInAnotherProcessAlone)
+{
+    // Another process is scrambling a database of this folder right now: its
+    // temporary file is open and locked.
+    dir.write(kTemp, "another database, half written");
+    const int other = ::open(QFile::encodeName(dir.file(kTemp)).constData(), O_RDONLY);
+    ASSERT_EQ(::flock(other, LOCK_EX), 0);
+
+    dir.write(kDb, "short");
+    EncryptDatabaseFile(cipher, "abcd", db());
+    DecryptDatabaseFile(cipher, "abcd", db());
+    EXPECT_EQ(dir.read(kDb), "short");
+    EXPECT_EQ(dir.read(kTemp), "another database, half written");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    ::close(other);
 }
 
 TEST_F(FileCipherTest, KeepsThePermissionsOfTheFile)
@@ -211,7 +218,7 @@ TEST_P(FileCipherOverwrite, AsksBeforeReplacingAnotherFile)
               "The target file : out.bin\ralready exists.\rAny data will be lost.\r\rProceed ?");
     EXPECT_EQ(dir.read("out.bin"), yes ? scrambled("plain text", keyWordOf("abcd")) : "old");
     EXPECT_EQ(dir.read("in.bin"), "plain text");
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, FileCipherOverwrite, testing::Bool());
@@ -238,11 +245,16 @@ TEST_F(FileCipherTest, FailedWriteLeavesTheOriginalComplete)
         SCOPED_TRACE(testing::Message() << (c.encrypt ? "encrypt" : "decrypt") << " limit " << c.limit);
         const QByteArray original = c.encrypt ? plain : scrambledFile;
         dir.write(kDb, original);
-        cipher.setOutputFactory([&](const QString& path) { return std::make_unique<FailingFile>(path, c.limit); });
-        EXPECT_THROW(c.encrypt ? EncryptDatabaseFile(cipher, "abcd", db()) : DecryptDatabaseFile(cipher, "abcd", db()),
-                     Error);
+        try {
+            test::FileSizeLimit full(c.limit);
+            c.encrypt ? EncryptDatabaseFile(cipher, "abcd", db()) : DecryptDatabaseFile(cipher, "abcd", db());
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_TRUE(e.message().contains("The disk is full")) << e.message().toStdString();
+            EXPECT_TRUE(e.message().contains(db())) << e.message().toStdString();
+        }
         EXPECT_EQ(dir.read(kDb), original);
-        EXPECT_FALSE(dir.exists(kTemp));
+        EXPECT_TRUE(noTemporaryLeft());
     }
 }
 
@@ -250,7 +262,7 @@ TEST_F(FileCipherTest, MissingFileIsAnErrorAndCreatesNothing)
 {
     EXPECT_THROW(EncryptDatabaseFile(cipher, "abcd", db()), Error);
     EXPECT_THROW(DecryptDatabaseFile(cipher, "abcd", db()), Error);
-    EXPECT_FALSE(dir.exists(kTemp));
+    EXPECT_TRUE(noTemporaryLeft());
     EXPECT_FALSE(dir.exists(kDb));
 }
 

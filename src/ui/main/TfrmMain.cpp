@@ -9,6 +9,7 @@
 #include "store/DatabaseFileCipher.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/WindowGeometry.h"
 #include "ui/bindings/DatasetModel.h"
 #include "ui/main/HoverPictures.h"
 #include "ui/widgets/BackgroundFill.h"
@@ -129,7 +130,9 @@ void TfrmMain::FormCreate()
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     readSettings();
-    s_.log.TrimIfOversized();
+    // A log that cannot be trimmed is said once; the program starts all the same.
+    if (const QString problem = s_.log.TrimIfOversized(); !problem.isEmpty())
+        s_.messages.ShowInfo(problem);
 }
 
 void TfrmMain::readSettings()
@@ -140,9 +143,12 @@ void TfrmMain::readSettings()
     EditingEnabled = ini.readBool("Options", "Editing", true);
     ui_->cmdLockEdit->setChecked(EditingEnabled);
     flags_.WarnBeforeSave = ini.readBool("Options", "warn", false);
-    if (ini.readBool("Options", "screenpos", false))
-        setGeometry(ini.readInt("Options", "screenleft", 0), ini.readInt("Options", "screentop", 0),
-                    ini.readInt("Options", "screenwidth", 640), ini.readInt("Options", "screenheight", 480));
+    if (ini.readBool("Options", "screenpos", false)) {
+        // The stored place is the frame's, so the title bar stays on the screen.
+        const QRect stored = StoredWindowGeometry(ini, screen()->availableGeometry());
+        resize(stored.size());
+        move(stored.topLeft());
+    }
     if (ini.readBool("Options", "maximized", false))
         setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -153,8 +159,8 @@ void TfrmMain::writeSettings()
     ini.writeBool("Options", "Editing", EditingEnabled);
     if (ini.readBool("Options", "screenpos", false)) {
         const QRect g = geometry();
-        ini.writeInt("Options", "screenleft", g.left());
-        ini.writeInt("Options", "screentop", g.top());
+        ini.writeInt("Options", "screenleft", frameGeometry().left());
+        ini.writeInt("Options", "screentop", frameGeometry().top());
         ini.writeInt("Options", "screenwidth", g.width());
         ini.writeInt("Options", "screenheight", g.height());
     }
