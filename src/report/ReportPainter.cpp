@@ -1,0 +1,115 @@
+#include "ReportPainter.h"
+
+#include "ReportFonts.h"
+#include "settings/Error.h"
+
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace lw {
+namespace {
+
+constexpr qreal kMicronsPerInch = 25400.0;
+
+struct DeviceFont {
+    QFont font;
+    QFontMetricsF metrics;
+    QColor colour;
+};
+
+class PagePainter {
+public:
+    PagePainter(const ReportLayout& layout, QPagedPaintDevice& device) : device_(device)
+    {
+        scale_ = device.logicalDpiX() / kMicronsPerInch;
+        scaleY_ = device.logicalDpiY() / kMicronsPerInch;
+        for (const FontSpec& spec : layout.fonts) {
+            const QFont font(ReportFont(spec), &device);
+            fonts_.push_back({font, QFontMetricsF(font, &device), spec.colour});
+        }
+    }
+
+    void paint(QPainter& painter, const ReportPage& page) const
+    {
+        int font = -1;
+        for (const PlacedItem& item : page.items) {
+            const QRectF box(item.box.left() * scale_, item.box.top() * scaleY_, item.box.width() * scale_,
+                             item.box.height() * scaleY_);
+            if (item.kind == PlacedKind::Line) {
+                const qreal weight = item.lineWeight * device_.logicalDpiY() / 72.0;
+                painter.setPen(QPen(Qt::black, weight, Qt::SolidLine, Qt::FlatCap));
+                const qreal y = box.top() + weight / 2;
+                painter.drawLine(QPointF(box.left(), y), QPointF(box.right(), y));
+                font = -1;
+                continue;
+            }
+            const DeviceFont& f = fonts_.at(size_t(item.font));
+            if (font != item.font) {
+                painter.setFont(f.font);
+                painter.setPen(f.colour);
+                font = item.font;
+            }
+            qreal x = box.left();
+            if (item.align == TextAlign::Right)
+                x = box.right() - f.metrics.horizontalAdvance(item.text);
+            if (item.clip) {
+                painter.save();
+                painter.setClipRect(box);
+            }
+            painter.drawText(QPointF(x, box.top() + f.metrics.ascent()), item.text);
+            if (item.clip) {
+                painter.restore();
+                font = -1;
+            }
+        }
+    }
+
+private:
+    QPagedPaintDevice& device_;
+    qreal scale_ = 1;
+    qreal scaleY_ = 1;
+    std::vector<DeviceFont> fonts_;
+};
+
+} // namespace
+
+QPageLayout ReportPageLayout(const PageSetup& page)
+{
+    const QPageSize size(QSizeF(page.width / 1000.0, page.height / 1000.0), QPageSize::Millimeter, page.paperName,
+                         QPageSize::FuzzyMatch);
+    QPageLayout layout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    layout.setMode(QPageLayout::FullPageMode);
+    return layout;
+}
+
+void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device, int copies)
+{
+    std::vector<int> pages;
+    const QPageRanges ranges = device.pageRanges();
+    for (int n = 1; n <= layout.pageCount(); ++n)
+        if (ranges.isEmpty() || ranges.contains(n))
+            pages.push_back(n);
+    if (pages.empty())
+        return;
+
+    QPainter painter;
+    if (!painter.begin(&device))
+        throw Error(QStringLiteral("The report \"%1\" could not be started on its printer or file.")
+                        .arg(layout.documentName));
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const PagePainter pagePainter(layout, device);
+    bool first = true;
+    for (int copy = 0; copy < std::max(1, copies); ++copy)
+        for (int n : pages) {
+            if (!first && !device.newPage())
+                throw Error(QStringLiteral("The report \"%1\" could not start page %2.").arg(layout.documentName).arg(n));
+            first = false;
+            pagePainter.paint(painter, layout.pages[size_t(n - 1)]);
+        }
+    if (!painter.end())
+        throw Error(QStringLiteral("The report \"%1\" could not be finished.").arg(layout.documentName));
+}
+
+} // namespace lw
