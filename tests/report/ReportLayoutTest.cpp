@@ -1,4 +1,4 @@
-#include "ReportTestRows.h"
+#include "support/ReportTestRows.h"
 
 #include "report/ReportTemplates.h"
 #include "report/TextMeasure.h"

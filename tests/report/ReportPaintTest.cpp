@@ -1,4 +1,4 @@
-#include "ReportTestRows.h"
+#include "support/ReportTestRows.h"
 
 #include "report/ReportFonts.h"
 #include "report/ReportPainter.h"

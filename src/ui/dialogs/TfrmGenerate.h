@@ -1,8 +1,8 @@
 #pragma once
 
 #include "records/PasswordGenerator.h"
+#include "ui/widgets/RadioGroup.h"
 
-#include <QButtonGroup>
 #include <QDialog>
 #include <QGroupBox>
 #include <QStringList>
@@ -17,21 +17,6 @@ class QToolButton;
 namespace lw {
 
 class TfrmMain;
-
-// A framed group of radio buttons, one of which is chosen.
-class RadioGroup : public QGroupBox {
-    Q_OBJECT
-public:
-    RadioGroup(const QString& title, const QStringList& items, QWidget* parent);
-
-    int itemIndex() const { return group_.checkedId(); }
-    void setItemIndex(int index);
-    QRadioButton* item(int index) const;
-    int count() const { return int(group_.buttons().size()); }
-
-private:
-    QButtonGroup group_;
-};
 
 // Up and down arrows that step the whole number of an edit box between a
 // lowest and a highest value, without wrapping. They start from the number
