@@ -183,8 +183,9 @@ private:
         finishPage();
         startPage();
     }
-    void put(const BandInstance& band, size_t from, size_t to, Length offset, Length height);
-    void place(const BandInstance& band) { put(band, 0, band.items.size(), 0, band.height); }
+    // Moves the band's items from..to onto the page, the band's `offset` at the current position.
+    void put(BandInstance& band, size_t from, size_t to, Length offset, Length height);
+    void place(BandInstance band) { put(band, 0, band.items.size(), 0, band.height); }
     // A band taller than the rest of the page goes on the next one, and one
     // taller than a page continues over as many as it needs.
     void placeBreaking(BandInstance band);
@@ -221,16 +222,15 @@ void Paginator::finishPage()
     }
 }
 
-void Paginator::put(const BandInstance& band, size_t from, size_t to, Length offset, Length height)
+void Paginator::put(BandInstance& band, size_t from, size_t to, Length offset, Length height)
 {
     ReportPage& page = out_.pages.back();
     page.bands.push_back({band.kind, band.row, y_, height});
     const int dx = report_.page.marginLeft;
     const int dy = y_ - offset;
     for (size_t i = from; i < to; ++i) {
-        PlacedItem item = band.items[i];
-        item.box.translate(dx, dy);
-        page.items.push_back(std::move(item));
+        band.items[i].box.translate(dx, dy);
+        page.items.push_back(std::move(band.items[i]));
     }
     y_ += height;
 }
@@ -310,7 +310,7 @@ void Paginator::placeGroup(const std::vector<ReportRow>& rows, int first, int la
         const Length withFirst = header.height + (details.empty() ? 0 : details.front().height);
         if (groupOnPage_ && withFirst > room())
             newPage();
-        place(header);
+        place(std::move(header));
         groupOnPage_ = true;
     }
     for (BandInstance& detail : details)

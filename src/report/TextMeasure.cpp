@@ -27,7 +27,24 @@ int TextMeasure::fontIndex(const FontSpec& spec)
     specs_.push_back(spec);
     fonts_.push_back(ReportFont(spec));
     metrics_.emplace_back(fonts_.back(), &device_);
+    advances_.emplace_back(kRemembered, -1.0);
     return int(specs_.size() - 1);
+}
+
+qreal TextMeasure::advance(int font, QStringView text) const
+{
+    std::vector<qreal>& known = advances_.at(size_t(font));
+    qreal sum = 0;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x20 || (u >= 0x7f && u < 0xa0) || u >= kRemembered)
+            return metrics_.at(size_t(font)).horizontalAdvance(text.toString());
+        qreal& a = known[u];
+        if (a < 0)
+            a = metrics_.at(size_t(font)).horizontalAdvance(c);
+        sum += a;
+    }
+    return sum;
 }
 
 qreal TextMeasure::toDots(Length length) const { return length * kDotsPerInch / kMicronsPerInch; }
@@ -36,22 +53,21 @@ Length TextMeasure::toLength(qreal dots) const { return Length(std::ceil(dots * 
 
 Length TextMeasure::width(int font, const QString& text) const
 {
-    return toLength(metrics_.at(size_t(font)).horizontalAdvance(text));
+    return toLength(advance(font, text));
 }
 
 Length TextMeasure::lineHeight(int font) const { return toLength(metrics_.at(size_t(font)).height()); }
 
 qsizetype TextMeasure::fittingLength(int font, const QString& text, Length width) const
 {
-    const QFontMetricsF& m = metrics_.at(size_t(font));
     const qreal room = toDots(width);
-    if (m.horizontalAdvance(text) <= room)
+    if (advance(font, text) <= room)
         return text.size();
     // The longest start that fits, never ending inside a surrogate pair.
     qsizetype low = 0, high = text.size();
     while (low < high) {
         const qsizetype mid = (low + high + 1) / 2;
-        if (m.horizontalAdvance(text.left(mid)) <= room)
+        if (advance(font, QStringView(text).left(mid)) <= room)
             low = mid;
         else
             high = mid - 1;

@@ -32,13 +32,19 @@ public:
     static constexpr int kDotsPerInch = 1200;
 
 private:
+    // The advance of a text in dots: for Latin texts (unkerned, unhinted) the
+    // sum of remembered advances of its characters, otherwise measured whole.
+    qreal advance(int font, QStringView text) const;
     qreal toDots(Length length) const;
     Length toLength(qreal dots) const;
+
+    static constexpr char16_t kRemembered = 0x250; // up to the end of Latin Extended-B
 
     QImage device_; // the resolution the texts are measured at
     std::vector<FontSpec> specs_;
     std::vector<QFont> fonts_;
     std::vector<QFontMetricsF> metrics_;
+    mutable std::vector<std::vector<qreal>> advances_; // per font, by character; -1 while unknown
 };
 
 } // namespace lw
