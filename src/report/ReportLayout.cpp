@@ -52,16 +52,20 @@ void BandMaker::addText(BandInstance& out, const ReportElement& e, const QString
     item.band = out.kind;
     item.row = out.row;
     item.font = font;
-    item.align = e.align;
     item.text = text;
+    Length left = e.left;
     Length width = e.width;
-    if (e.sizedToText) {
-        width = measure_.width(font, text);
-    } else if (e.cutAtWidth) {
+    if (e.cutAtWidth) {
         item.text.truncate(measure_.fittingLength(font, text, e.width));
         item.clip = true;
     }
-    item.box = QRect(e.left, top, width, height);
+    if (e.sizedToText) {
+        width = measure_.width(font, item.text);
+    } else if (e.align == TextAlign::Right) {
+        width = measure_.width(font, item.text);
+        left = e.left + e.width - width;
+    }
+    item.box = QRect(left, top, width, height);
     if (!item.text.isEmpty())
         out.items.push_back(std::move(item));
 }

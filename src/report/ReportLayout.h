@@ -13,7 +13,8 @@ class TextMeasure;
 enum class PlacedKind { Text, Line };
 
 // One thing to draw on a page. Boxes are in thousandths of a millimetre from
-// the paper's top-left corner.
+// the paper's top-left corner; a text starts at its box's left edge (a
+// right-aligned text's box is moved to end where its element ends).
 struct PlacedItem {
     PlacedKind kind = PlacedKind::Text;
     QString element; // the template element it comes from
@@ -22,7 +23,6 @@ struct PlacedItem {
     QRect box;
     QString text;    // a text's characters, already cut to its box
     int font = -1;   // index into ReportLayout::fonts
-    TextAlign align = TextAlign::Left;
     bool clip = false;     // drawn cut at its box
     double lineWeight = 0; // a line's thickness in points
 };

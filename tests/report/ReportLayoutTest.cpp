@@ -254,3 +254,20 @@ TEST(ReportLayout, SizedTextsAreAsWideAsTheirText)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ReportLayout, RightAlignedCaptionsEndWhereTheirBoxesEnd)
+{
+    const ReportTemplate t = full(true);
+    const ReportLayout layout = LayOutReport(t, accountsIn("Bank", 1));
+    for (const char* caption : {"lblID", "lblPassword", "lblInternet", "lblNotes", "lblAssigned", "lblExpires"}) {
+        const auto items = itemsOf(layout, caption);
+        ASSERT_EQ(items.size(), 1u) << caption;
+        const ReportElement& e = t.element(caption);
+        EXPECT_EQ(items[0]->box.left() + items[0]->box.width(), t.page.marginLeft + e.left + e.width) << caption;
+        EXPECT_LT(items[0]->box.width(), e.width + 1000) << caption;
+    }
+}
+
+} // namespace
