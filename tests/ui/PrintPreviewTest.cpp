@@ -2,8 +2,10 @@
 #include "report/ReportTemplates.h"
 #include "support/FakeFileChooser.h"
 #include "support/ReportTestRows.h"
+#include "support/TempDir.h"
 #include "ui/dialogs/TfrmPrintPreview.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
@@ -25,6 +27,8 @@ protected:
     {
         return [this, accounts] {
             ++pagesMade;
+            const QCursor* cursor = QApplication::overrideCursor();
+            madeUnderHourglass.push_back(cursor && cursor->shape() == Qt::WaitCursor);
             std::vector<ReportRow> rows;
             for (int g = 0; g < (accounts + 4) / 5; ++g) {
                 auto group = accountsIn(QStringLiteral("Group %1").arg(g, 2, 10, QLatin1Char('0')),
@@ -61,6 +65,7 @@ protected:
 
     FakeFileChooser files;
     int pagesMade = 0;
+    std::vector<bool> madeUnderHourglass;
 };
 
 TEST_F(PrintPreviewTest, TheToolbarInItsOrderWithItsHints)
@@ -186,6 +191,20 @@ TEST_F(PrintPreviewTest, PrintOffersThePrintDialogAndTheePreviewStays)
     EXPECT_EQ(maxPage, 2);
     EXPECT_TRUE(openAfter);
     EXPECT_EQ(pagesMade, 1) << "a cancelled print makes no pages";
+}
+
+TEST_F(PrintPreviewTest, PagesAreMadeUnderTheHourglassAndAfreshForAPdf)
+{
+    TempDir dir;
+    files.queueAnswer(dir.file("Passwords.pdf"));
+    bool normalCursorWhileShown = false;
+    inPreview(5, [&](TfrmPrintPreview* p) {
+        normalCursorWhileShown = QApplication::overrideCursor() == nullptr;
+        p->cmdSavePdf->click();
+    });
+    EXPECT_TRUE(normalCursorWhileShown);
+    EXPECT_EQ(madeUnderHourglass, std::vector<bool>({true, true})) << "once for the screen, once for the PDF";
+    EXPECT_TRUE(dir.exists("Passwords.pdf"));
 }
 
 } // namespace

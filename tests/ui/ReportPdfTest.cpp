@@ -151,4 +151,16 @@ TEST_F(ReportPdfTest, AFailedWriteNamesTheFileAndKeepsTheOldOne)
     EXPECT_FALSE(QFileInfo(path).permissions() & (QFile::ReadGroup | QFile::ReadOther));
 }
 
+TEST_F(ReportPdfTest, APrintFileIsMadeForItsOwnerOnly)
+{
+    const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser;
+    dir.write("Shared.pdf", "old");
+    QFile::setPermissions(dir.file("Shared.pdf"), ownerOnly | QFile::ReadGroup | QFile::ReadOther);
+    for (const char* name : {"New.pdf", "Shared.pdf"}) {
+        CreateOwnerOnlyFile(dir.file(name));
+        EXPECT_EQ(QFileInfo(dir.file(name)).permissions(), ownerOnly) << name;
+    }
+    EXPECT_THROW(CreateOwnerOnlyFile(dir.file("no such folder/x.pdf")), Error);
+}
+
 } // namespace

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace lw {
@@ -41,6 +42,18 @@ void syncFolder(const QString& folder)
 }
 
 } // namespace
+
+void CreateOwnerOnlyFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+    if (fd < 0)
+        fail(path, qt_error_string(errno));
+    const bool ok = ::fchmod(fd, 0600) == 0;
+    const int reason = errno;
+    ::close(fd);
+    if (!ok)
+        fail(path, qt_error_string(reason));
+}
 
 void SaveReportPdf(const ReportLayout& layout, const QString& path)
 {

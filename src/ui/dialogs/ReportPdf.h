@@ -13,4 +13,8 @@ namespace lw {
 // existing file as it was. Throws lw::Error naming the file and the reason.
 void SaveReportPdf(const ReportLayout& layout, const QString& path);
 
+// Makes sure the file exists and only its owner may read or write it, before
+// something else writes a report into it. Throws lw::Error when it cannot.
+void CreateOwnerOnlyFile(const QString& path);
+
 } // namespace lw

@@ -149,6 +149,7 @@ void TfrmPrintPreview::buildControls()
 
 void TfrmPrintPreview::ProducePages()
 {
+    const BusyCursor busy;
     ppViewer1->updatePreview();
 }
 
@@ -234,8 +235,10 @@ void TfrmPrintPreview::cmdPrintClick()
     else if (printer.printRange() == QPrinter::CurrentPage)
         printer.setFromTo(CurrentPage(), CurrentPage());
     // The printed copy is made afresh, with the date of printing.
-    const ReportLayout pages = makePages_();
     const BusyCursor busy;
+    const ReportLayout pages = makePages_();
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+        CreateOwnerOnlyFile(printer.outputFileName()); // printed to a file: passwords in clear
     PaintReport(pages, printer, printer.supportsMultipleCopies() ? 1 : printer.copyCount());
 }
 
@@ -246,9 +249,8 @@ void TfrmPrintPreview::cmdSavePdfClick()
                                          "PDF files (*.pdf)");
     if (path.isEmpty())
         return;
-    const ReportLayout pages = makePages_();
     const BusyCursor busy;
-    SaveReportPdf(pages, path);
+    SaveReportPdf(makePages_(), path);
 }
 
 bool TfrmPrintPreview::FormKeyDown(QKeyEvent* event)

@@ -7,7 +7,6 @@
 #include "records/TDM.h"
 #include "report/ReportTemplates.h"
 #include "settings/IniFile.h"
-#include "store/BusyCursor.h"
 #include "store/Clock.h"
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
@@ -156,10 +155,7 @@ void TfrmSelectReport::cmdOKClick()
         return LayOutReport(report, rows, SystemDateSeparator());
     };
     TfrmPrintPreview preview(this, report.page, makePages, files_);
-    {
-        const BusyCursor busy;
-        preview.ProducePages();
-    }
+    preview.ProducePages(); // under the hourglass
     preview.exec();
     SavePrintOptions();
 }
