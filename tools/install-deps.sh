@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool python3
   clang-format
+  fonts-liberation2 poppler-utils
 )
 
 missing=()

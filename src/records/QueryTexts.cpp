@@ -12,6 +12,22 @@ const QString RptPasswords = QStringList{
     "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
     "ORDER BY Groups.Name;"}.join('\n');
 
+const QString ReportSelectHead = QStringLiteral(
+    "SELECT Groups.Name, Passwords.Description, Passwords.ID, Passwords.Password, Passwords.ExpireDate, "
+    "Passwords.AssignDate, Passwords.URL, Passwords.Notes FROM Groups INNER JOIN Passwords ON Groups.GroupID = "
+    "Passwords.GroupID");
+
+QString ReportCurrentGroupStatement(qint64 groupId)
+{
+    return ReportSelectHead + QStringLiteral(" WHERE Passwords.GroupID = %1 ORDER BY Groups.Name,Passwords.Description")
+                                  .arg(groupId);
+}
+
+QString ReportAllGroupsStatement()
+{
+    return ReportSelectHead + QStringLiteral(" ORDER BY Groups.Name,Passwords.Description");
+}
+
 const QString Expired = QStringList{
     "SELECT Groups.GroupID, Groups.Name, Passwords.PasswordID, Passwords.Description, Passwords.ExpireDate",
     "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",

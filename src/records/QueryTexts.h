@@ -9,6 +9,12 @@ inline const QString Passwords = QStringLiteral("select * from passwords where G
 inline const QString Options = QStringLiteral("select * from options");
 inline const QString Transfer = QStringLiteral("select * from groups order by Name");
 extern const QString RptPasswords;
+// The start of the statements of the accounts report.
+extern const QString ReportSelectHead;
+// The accounts of one group, or of all groups, in order of group name and
+// description.
+QString ReportCurrentGroupStatement(qint64 groupId);
+QString ReportAllGroupsStatement();
 extern const QString Expired;
 extern const QString FindDesign;
 

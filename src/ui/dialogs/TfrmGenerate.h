@@ -1,8 +1,8 @@
 #pragma once
 
 #include "records/PasswordGenerator.h"
+#include "ui/widgets/RadioGroup.h"
 
-#include <QButtonGroup>
 #include <QDialog>
 #include <QGroupBox>
 #include <QStringList>
@@ -18,21 +18,6 @@ namespace lw {
 
 class TDM;
 struct AppServices;
-
-// A framed group of radio buttons, one of which is chosen.
-class RadioGroup : public QGroupBox {
-    Q_OBJECT
-public:
-    RadioGroup(const QString& title, const QStringList& items, QWidget* parent);
-
-    int itemIndex() const { return group_.checkedId(); }
-    void setItemIndex(int index);
-    QRadioButton* item(int index) const;
-    int count() const { return int(group_.buttons().size()); }
-
-private:
-    QButtonGroup group_;
-};
 
 // Up and down arrows that step the whole number of an edit box between a
 // lowest and a highest value, without wrapping. They start from the number

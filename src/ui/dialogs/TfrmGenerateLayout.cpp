@@ -1,5 +1,5 @@
-// The password generator's controls and their layout, and the two small
-// controls it is built from.
+// The password generator's controls and their layout, and the up-down arrows
+// of its length box.
 #include "TfrmGenerate.h"
 
 #include "PasswordFields.h"
@@ -51,27 +51,6 @@ QIcon copyPicture()
 }
 
 } // namespace
-
-RadioGroup::RadioGroup(const QString& title, const QStringList& items, QWidget* parent) : QGroupBox(title, parent)
-{
-    auto* col = new QVBoxLayout(this);
-    col->setSpacing(2);
-    col->setContentsMargins(8, 4, 8, 6);
-    for (int i = 0; i < items.size(); ++i) {
-        auto* b = new QRadioButton(items.at(i), this);
-        group_.addButton(b, i);
-        col->addWidget(b);
-    }
-    setItemIndex(0);
-}
-
-void RadioGroup::setItemIndex(int index)
-{
-    if (QAbstractButton* b = group_.button(index))
-        b->setChecked(true);
-}
-
-QRadioButton* RadioGroup::item(int index) const { return qobject_cast<QRadioButton*>(group_.button(index)); }
 
 UpDown::UpDown(QLineEdit* buddy, int lowest, int highest, int position, QWidget* parent)
     : QWidget(parent), buddy_(buddy), lowest_(lowest), highest_(highest), position_(position)

@@ -4,6 +4,7 @@
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
 #include "ui/HelpWindow.h"
+#include "ui/dialogs/RunReports.h"
 #include "ui/dialogs/TfrmAbout.h"
 
 #include <QApplication>
@@ -52,11 +53,7 @@ void TfrmMain::mnuGroupsReportsClick()
 {
     if (!session_.isOpen())
         return;
-    if (dm_.qryGroups.recordCount() == 0) {
-        s_.messages.ShowPlain("No account Information to print!");
-        return;
-    }
-    // The report selection dialog is not part of this window yet.
+    RunReports(this, dm_, s_.settings, s_.messages, s_.files, s_.clock);
 }
 
 void TfrmMain::mnuHelpContentsClick()
