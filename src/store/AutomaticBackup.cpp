@@ -54,13 +54,13 @@ void RunAutomaticBackup(IniFile& settings, const AliasStore& aliases, Messages& 
 
     const QString database = aliases.GetDatabasePath();
     ProcessPendingEvents();
-    QString result;
+    CopyResult result;
     {
         BusyCursor busy;
         result = CopyFileChecked(database, targetIn(dir, QFileInfo(database).fileName()));
     }
-    if (IsCopyFailure(result)) {
-        messages.ShowInfo(result); // the count stays due, so the next close tries again
+    if (!result.ok) {
+        messages.ShowInfo(result.text); // the count stays due, so the next close tries again
         return;
     }
     if (settings.readBool(kSection, "Confirmation", true))

@@ -44,33 +44,33 @@ unsigned ownerModeOf(const QFileInfo& source)
 
 } // namespace
 
-QString CopyFileChecked(const QString& source, const QString& target)
+CopyResult CopyFileChecked(const QString& source, const QString& target)
 {
     if (source == target)
-        return kSameFile;
+        return {false, kSameFile};
     const QFileInfo from(source);
     if (!from.exists() || from.isDir())
-        return kNoSource;
+        return {false, kNoSource};
     const QFileInfo to(target);
     if (!QFileInfo(to.absolutePath()).isDir())
-        return kNoTargetDir;
+        return {false, kNoTargetDir};
 
     QFile in(source);
     if (!in.open(QIODevice::ReadOnly))
-        return kSourceInUse;
+        return {false, kSourceInUse};
     if (to.exists() && (!to.isWritable() || !to.isFile()))
-        return kTargetLocked;
+        return {false, kTargetLocked};
     RemoveDeadTemporaries(to.absolutePath(), to.fileName() + QStringLiteral(".~"));
     AtomicFile out(target);
     try {
         out.open();
     } catch (const Error&) {
-        return kTargetLocked;
+        return {false, kTargetLocked};
     }
     try {
         const qint64 size = in.size();
         if (!copyBlocks(in, out, size))
-            return kCopyFailed; // the unfinished temporary file is removed with `out`
+            return {false, kCopyFailed}; // the unfinished temporary file is removed with `out`
         // Set on the finished temporary file, so the target appears with them.
         const qint64 msecs = from.lastModified().toMSecsSinceEpoch();
         const timespec times[2] = {{0, UTIME_OMIT}, {time_t(msecs / 1000), long(msecs % 1000) * 1000000}};
@@ -78,15 +78,10 @@ QString CopyFileChecked(const QString& source, const QString& target)
         // The copy of a database is for its owner only.
         out.setMode(ownerModeOf(from));
         out.commit();
-        return QString::number(size) + " bytes copied";
+        return {true, QString::number(size) + " bytes copied"};
     } catch (const Error&) {
-        return kCopyFailed;
+        return {false, kCopyFailed};
     }
-}
-
-bool IsCopyFailure(const QString& result)
-{
-    return result.left(5) == "Error";
 }
 
 } // namespace lw
