@@ -136,6 +136,14 @@ void TDM::GoToAccount(const QVariant& groupId, const QString& groupName, const Q
     qryPasswords.locate("PasswordID", passwordId);
 }
 
+bool TDM::GoToListedAccount(const Dataset& list)
+{
+    if (!list.isOpen() || list.recordCount() == 0)
+        return false;
+    GoToAccount(list.value("GroupID"), list.value("Name").toString(), list.value("PasswordID"));
+    return true;
+}
+
 void TDM::RunFind(int whereIndex, const QString& text)
 {
     // The text is bound, never pasted into the statement, so a quote in it is

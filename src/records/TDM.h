@@ -42,6 +42,9 @@ public:
     // current group, remembered in the options row, then the account the
     // current account. Used by the find and expired lists.
     void GoToAccount(const QVariant& groupId, const QString& groupName, const QVariant& passwordId);
+    // The same for the current row of a list holding GroupID, Name and
+    // PasswordID (qryFind, qryExpired); false when the list has no row.
+    bool GoToListedAccount(const Dataset& list);
 
     // Runs qryFind for a search text on the "Where" choice whereIndex (0 to 6).
     void RunFind(int whereIndex, const QString& text);

@@ -1,21 +1,10 @@
 #include "BeforePrint.h"
 
+#include "settings/TrimBlanks.h"
+
 #include <QLocale>
 
 namespace lw {
-namespace {
-
-QString trimmed(const QString& text)
-{
-    qsizetype from = 0, to = text.size();
-    while (from < to && text.at(from).unicode() <= u' ')
-        ++from;
-    while (to > from && text.at(to - 1).unicode() <= u' ')
-        --to;
-    return text.mid(from, to - from);
-}
-
-} // namespace
 
 void BeforePrint(ReportTemplate& report, const BeforePrintChoices& choices)
 {
@@ -23,7 +12,7 @@ void BeforePrint(ReportTemplate& report, const BeforePrintChoices& choices)
     date.visible = choices.printDate;
     date.text = choices.printDate ? ReportDateText(choices.today, choices.dateSeparator) : QString();
 
-    const QString title = trimmed(choices.title);
+    const QString title = TrimBlanks(choices.title);
     report.element(report.titleLabel).text = title;
     if (ReportBand* band = report.band(BandKind::Title))
         band->visible = choices.printDate || !title.isEmpty();

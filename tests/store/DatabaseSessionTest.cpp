@@ -11,6 +11,7 @@
 #include "support/FakeMessages.h"
 #include "support/FakeSounds.h"
 #include "support/RecordingHooks.h"
+#include "support/SessionFixture.h"
 #include "support/TempDir.h"
 
 #include <QFile>
@@ -21,17 +22,8 @@ using namespace lw;
 
 namespace {
 
-class Session : public ::testing::Test {
+class Session : public test::SessionFixture {
 protected:
-    void SetUp() override
-    {
-        cipher.setIntKey(kProgramIntKey);
-        path = dir.file("Family.pdb");
-        CreatePasswordDatabase(path, "secret1", true);
-        alias.SetDatabasePath(path);
-    }
-
-    QStringList logLines() const { return QString::fromLatin1(dir.read("Log.txt")).split("\r\n", Qt::SkipEmptyParts); }
     void setCounter(int count)
     {
         auto db = Connection::open(path, "secret1");
@@ -44,18 +36,6 @@ protected:
     }
     quint32 header() const { return qFromLittleEndian<quint32>(dir.read("Family.pdb").constData()); }
     static quint32 keyWord(const char* four) { return qFromLittleEndian<quint32>(four); }
-
-    test::TempDir dir;
-    test::FakeClock clock{QDateTime(QDate(2001, 3, 7), QTime(0, 5))};
-    test::FakeMessages messages;
-    test::FakeSounds sounds;
-    test::RecordingHooks hooks;
-    AliasStore alias{dir.path()};
-    AccessLog log{dir.path(), alias, clock, LogSeparators{}};
-    TCryptFile cipher{messages};
-    IniFile settings{dir.file("lw.ini")};
-    DatabaseSession session{{alias, log, cipher, settings, sounds, messages, clock}, hooks, hooks};
-    QString path;
 };
 
 TEST_F(Session, OpeningANewDatabaseRunsEveryStepInOrder)

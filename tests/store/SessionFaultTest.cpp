@@ -18,6 +18,7 @@
 #include "support/FakeSounds.h"
 #include "support/FileSizeLimit.h"
 #include "support/RecordingHooks.h"
+#include "support/SessionFixture.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -33,16 +34,8 @@ using namespace lw;
 
 namespace {
 
-class SessionFault : public ::testing::Test {
+class SessionFault : public test::SessionFixture {
 protected:
-    void SetUp() override
-    {
-        cipher.setIntKey(kProgramIntKey);
-        path = dir.file("Family.pdb");
-        CreatePasswordDatabase(path, "secret1", true);
-        alias.SetDatabasePath(path);
-    }
-
     // Unlocks and closes once, so that the file at rest is scrambled.
     QByteArray scrambledAtRest()
     {
@@ -57,7 +50,6 @@ protected:
         sounds.played.clear();
         messages.boxes.clear();
     }
-    QStringList logLines() const { return QString::fromLatin1(dir.read("Log.txt")).split("\r\n", Qt::SkipEmptyParts); }
     QStringList files() const
     {
         QStringList names = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System);
@@ -66,18 +58,6 @@ protected:
     }
     bool refusedAsWrongPassword() const { return sounds.played.contains("DENY"); }
     QString onlyMessage() const { return messages.boxes.size() == 1 ? messages.boxes[0].text : QString(); }
-
-    test::TempDir dir;
-    test::FakeClock clock{QDateTime(QDate(2001, 3, 7), QTime(0, 5))};
-    test::FakeMessages messages;
-    test::FakeSounds sounds;
-    test::RecordingHooks hooks;
-    AliasStore alias{dir.path()};
-    AccessLog log{dir.path(), alias, clock, LogSeparators{}};
-    TCryptFile cipher{messages};
-    IniFile settings{dir.file("lw.ini")};
-    DatabaseSession session{{alias, log, cipher, settings, sounds, messages, clock}, hooks, hooks};
-    QString path;
 };
 
 TEST_F(SessionFault, ADatabaseOpenElsewhereIsRefusedWithItsOwnMessage)

@@ -131,4 +131,16 @@ void CloseOnEscape(QDialog* dialog)
     qApp->installEventFilter(new EscapeCloses(dialog));
 }
 
+void FinishOkCancelDialog(QDialog* dialog, QVBoxLayout* column, QPushButton* ok, QPushButton* cancel)
+{
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    column->addLayout(buttons);
+    dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+}
+
 } // namespace lw

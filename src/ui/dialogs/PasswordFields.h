@@ -10,6 +10,7 @@ class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 class QWidget;
 
 namespace lw {
@@ -28,6 +29,10 @@ bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void
 // the edit runs ok, Escape anywhere closes, and the dialog keeps its size.
 void LayOutNameDialog(QDialog* dialog, QWidget* field, QPushButton* ok, QPushButton* cancel,
                       const std::function<void()>& okAction);
+// Puts OK and Cancel at the right below the dialog's column of controls,
+// gives it a title bar with only the close box and keeps it at its size.
+void FinishOkCancelDialog(QDialog* dialog, QVBoxLayout* column, QPushButton* ok, QPushButton* cancel);
+
 // Fixed size, a title bar without buttons of its own.
 void MakeFixedDialog(QDialog* dialog);
 // Escape closes the dialog whichever of its controls has the focus, before

@@ -117,15 +117,7 @@ void TfrmBackup::buildControls()
     col->addLayout(dirRow);
     col->addWidget(options);
     col->addWidget(chkConfirm);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    col->addLayout(buttons);
-
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    col->setSizeConstraint(QLayout::SetFixedSize);
+    FinishOkCancelDialog(this, col, cmdOK, cmdCancel);
 }
 
 void TfrmBackup::FormCreate()

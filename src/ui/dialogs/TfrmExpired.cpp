@@ -163,11 +163,8 @@ void TfrmExpired::done(int result)
 
 void TfrmExpired::cmdGOClick()
 {
-    const Dataset& expired = dm_.qryExpired;
-    if (!expired.isOpen() || expired.recordCount() == 0)
-        return;
-    dm_.GoToAccount(expired.value("GroupID"), expired.value("Name").toString(), expired.value("PasswordID"));
-    accept();
+    if (dm_.GoToListedAccount(dm_.qryExpired))
+        accept();
 }
 
 } // namespace lw

@@ -217,11 +217,8 @@ void TfrmFind::ShowFindCount()
 
 void TfrmFind::cmdOKClick()
 {
-    const Dataset& found = dm_.qryFind;
-    if (!found.isOpen() || found.recordCount() == 0)
-        return;
-    dm_.GoToAccount(found.value("GroupID"), found.value("Name").toString(), found.value("PasswordID"));
-    accept();
+    if (dm_.GoToListedAccount(dm_.qryFind))
+        accept();
 }
 
 } // namespace lw

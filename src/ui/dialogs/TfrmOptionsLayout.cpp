@@ -67,15 +67,7 @@ void TfrmOptions::buildPages()
 
     auto* col = new QVBoxLayout(this);
     col->addWidget(pages);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(cmdOK);
-    buttons->addWidget(cmdCancel);
-    col->addLayout(buttons);
-
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    col->setSizeConstraint(QLayout::SetFixedSize);
+    FinishOkCancelDialog(this, col, cmdOK, cmdCancel);
 }
 
 QWidget* TfrmOptions::generalPage()

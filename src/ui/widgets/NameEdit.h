@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/TrimBlanks.h"
+
 #include <QLineEdit>
 
 namespace lw {
@@ -37,7 +39,5 @@ private:
     bool autoCase_ = true;
 };
 
-// The text without leading and trailing blanks and control characters.
-QString TrimBlanks(const QString& text);
 
 } // namespace lw
