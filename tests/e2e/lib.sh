@@ -19,8 +19,10 @@
 #   lw_create NAME PASSWORD
 #                         first start: answer the welcome, create NAME.pdb in
 #                         the folder, wait for the main window
-#   lw_unlock NAME PASSWORD
-#                         start on the existing NAME.pdb and unlock it
+#   lw_unlock NAME PASSWORD [NEXT]
+#                         start on the existing NAME.pdb and unlock it; wait
+#                         until the unlock dialog has gone or, when given, for
+#                         the window NEXT that the unlock opens on top of it
 #   lw_exit NAME          File > Exit from the main window, wait for the end
 # TITLE is an extended regular expression, as xdotool takes it.
 
@@ -52,7 +54,7 @@ lw_start() {
 # Bounded polls: 100 tries of a tenth of a second each.
 wait_for() {
     for _ in $(seq 1 100); do
-        xdotool search --name "$1" >/dev/null 2>&1 && return 0
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 && return 0
         sleep 0.1
     done
     fail "no window titled '$1' appeared; open windows: $(lw_window_titles)"
@@ -60,7 +62,7 @@ wait_for() {
 
 wait_gone() {
     for _ in $(seq 1 100); do
-        xdotool search --name "$1" >/dev/null 2>&1 || return 0
+        xdotool search --onlyvisible --name "$1" >/dev/null 2>&1 || return 0
         sleep 0.1
     done
     fail "the window titled '$1' did not close"
@@ -78,7 +80,7 @@ lw_window_titles() {
 # toolkit take it before keys arrive.
 focus() {
     local id
-    id=$(xdotool search --name "$1" | tail -1)
+    id=$(xdotool search --onlyvisible --name "$1" | tail -1)
     [ -n "$id" ] || fail "no window titled '$1' to focus"
     xdotool windowactivate --sync "$id" 2>/dev/null || xdotool windowfocus --sync "$id"
     sleep 0.3
@@ -107,7 +109,7 @@ lw_unlock() {
     lw_start
     wait_for "^Lockwell - $1$"; focus "^Lockwell - $1$"
     xdotool type --delay 20 "$2"; xdotool key Return
-    wait_gone "^Lockwell - $1$"
+    if [ $# -gt 2 ]; then wait_for "$3"; else wait_gone "^Lockwell - $1$"; fi
 }
 
 lw_exit() {

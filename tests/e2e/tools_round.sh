@@ -35,8 +35,8 @@ remembered_group() {
 }
 
 cat > expired.sh <<'DRIVE'
-lw_unlock tools secret1
-wait_for "^ Expired Accounts$"; focus "^ Expired Accounts$"
+lw_unlock tools secret1 "^ Expired Accounts$"
+focus "^ Expired Accounts$"
 xdotool key Return
 wait_gone "^ Expired Accounts$"
 lw_exit tools
@@ -46,8 +46,8 @@ group=$(remembered_group)
 [ "$group" = "Bills" ] || fail "after Go to Account in the expired list the remembered group is '$group', not 'Bills'"
 
 cat > find.sh <<'DRIVE'
-lw_unlock tools secret1
-wait_for "^ Expired Accounts$"; focus "^ Expired Accounts$"
+lw_unlock tools secret1 "^ Expired Accounts$"
+focus "^ Expired Accounts$"
 xdotool key Escape
 wait_gone "^ Expired Accounts$"
 focus "^ Lockwell - tools$"; xdotool key ctrl+f
