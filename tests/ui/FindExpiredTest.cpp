@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableView>
 #include <QTest>
 
@@ -138,6 +139,24 @@ TEST_F(ToolDialogTest, ExpiredOnRequestListsInOrderAndGoesToTheAccount)
     EXPECT_EQ(group(), "Misc Accounts");
     EXPECT_EQ(account(), "Gym");
     EXPECT_EQ(settings.readString("ExpireOptions", "remind", "missing"), "0");
+}
+
+TEST_F(ToolDialogTest, TheExpiryDateIsShownWhole)
+{
+    exec("UPDATE Passwords SET ExpireDate = '2008-12-28 00:00:00' WHERE Description = 'Bank';");
+    QString date;
+    int needed = 0, section = 0;
+    modal.then<TfrmExpired>([&](TfrmExpired& d) {
+        QTableView* grid = d.DBCtrlGridExpired;
+        date = grid->model()->index(0, 0).data().toString();
+        const int margins = 2 * (grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1);
+        needed = grid->fontMetrics().horizontalAdvance(date) + margins;
+        section = grid->columnWidth(0);
+        d.reject();
+    });
+    main->mnuPasswordsExpiredClick();
+    ASSERT_EQ(date.size(), 10);
+    EXPECT_LE(needed, section) << date.toStdString();
 }
 
 TEST_F(ToolDialogTest, TheReminderFollowsAnUnlockUntilTheUserSaysNoMore)

@@ -6,11 +6,13 @@
 #include "ui/dialogs/TfrmPrintPreview.h"
 
 #include <QApplication>
+#include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QGraphicsItem>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -106,6 +108,24 @@ TEST_F(PrintPreviewTest, ItOpensAtPageWidthOnTheFirstPage)
     EXPECT_EQ(page, "1");
     EXPECT_EQ(percentage.trimmed(), QString::number(zoom) + " %");
     EXPECT_EQ(status, " Page 1 of 8");
+}
+
+TEST_F(PrintPreviewTest, APageMadeWiderStillShowsItsTop)
+{
+    int pageTopInView = -1;
+    inPreview(5, [&](TfrmPrintPreview* p) {
+        p->showNormal();
+        p->resize(400, 300);
+        QApplication::processEvents();
+        p->resize(1200, 900); // at page width, a larger zoom
+        QApplication::processEvents();
+        const QGraphicsView* view = p->ppViewer1->findChild<QGraphicsView*>();
+        qreal pageTop = view->sceneRect().bottom();
+        for (const QGraphicsItem* item : view->scene()->items())
+            pageTop = std::min(pageTop, item->sceneBoundingRect().top());
+        pageTopInView = view->mapFromScene(QPointF(0, pageTop)).y();
+    });
+    EXPECT_GE(pageTopInView, 0);
 }
 
 TEST_F(PrintPreviewTest, ThePercentageBoxIsCappedAndEmptyMeansOneHundred)

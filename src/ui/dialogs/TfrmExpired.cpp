@@ -10,7 +10,10 @@
 #include "ui/bindings/DatasetModel.h"
 #include "ui/bindings/EventHook.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -47,6 +50,21 @@ protected:
     }
 };
 
+// The design width of the "Expired" section, widened when a whole date does
+// not fit in it in the font at hand.
+int expiredSectionWidth(const QTableView* view)
+{
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const QFontMetrics metrics = view->fontMetrics();
+    int widest = metrics.horizontalAdvance(QStringLiteral("00/00/0000"));
+    const QAbstractItemModel* model = view->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        widest = std::max(widest, metrics.horizontalAdvance(model->index(r, 0).data().toString()));
+    // A character's width of slack: on an X display the hinted glyphs are
+    // drawn a little wider than they measure.
+    return std::max(70, widest + margins + metrics.averageCharWidth());
+}
+
 } // namespace
 
 TfrmExpired::TfrmExpired(QWidget* owner, TDM& dm, AppServices& services, bool asReminder)
@@ -78,12 +96,13 @@ TfrmExpired::TfrmExpired(QWidget* owner, TDM& dm, AppServices& services, bool as
     header->setSectionResizeMode(QHeaderView::Fixed);
     header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     header->setMinimumSectionSize(65);
-    for (const auto& [column, width] : {std::pair{0, 70}, {1, 122}, {2, 168}})
+    const int expiredWidth = expiredSectionWidth(DBCtrlGridExpired);
+    for (const auto& [column, width] : {std::pair{0, expiredWidth}, {1, 122}, {2, 168}})
         DBCtrlGridExpired->setColumnWidth(column, width);
     DBCtrlGridExpired->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int frame = 2 * DBCtrlGridExpired->frameWidth();
     DBCtrlGridExpired->setFixedHeight(header->sizeHint().height() + kVisiblePanels * kPanelHeight + frame);
-    DBCtrlGridExpired->setFixedWidth(70 + 122 + 168 + frame +
+    DBCtrlGridExpired->setFixedWidth(expiredWidth + 122 + 168 + frame +
                                      style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     CurrentRowSync::bind(DBCtrlGridExpired, dm_.qryExpired,
                          [this](int r) { RunCommand(this, [this, r] { dm_.qryExpired.moveTo(r); }); });

@@ -10,7 +10,12 @@
 #include "ui/bindings/EventHook.h"
 #include "ui/bindings/KeyPreview.h"
 
+#include <algorithm>
+
 #include <QDir>
+#include <QGraphicsItem>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,12 +23,16 @@
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 namespace lw {
 namespace {
+
+// Pixels of the viewer's background shown above a page brought into view.
+constexpr int kPageTopGap = 10;
 
 // The whole number at the start of a box's text, or `otherwise` when there is none.
 int numberIn(const QLineEdit* box, int otherwise)
@@ -84,6 +93,15 @@ TfrmPrintPreview::TfrmPrintPreview(QWidget* parent, const PageSetup& paper, Page
     });
     connect(ppViewer1, &QPrintPreviewWidget::previewChanged, this, &TfrmPrintPreview::ppViewer1PageChange);
     KeyPreview::install(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
+    // A new size of the viewer (the window maximised, for one) zooms the page
+    // about its centre; afterwards the view goes back to the page's top.
+    if (QGraphicsView* view = ppViewer1->findChild<QGraphicsView*>()) {
+        EventHook::install(view, [this](QEvent* e) {
+            if (e->type() == QEvent::Resize)
+                QMetaObject::invokeMethod(this, &TfrmPrintPreview::showPageTop, Qt::QueuedConnection);
+            return false;
+        });
+    }
 
     ppViewer1->setZoomMode(QPrintPreviewWidget::FitToWidth);
     setWindowState(Qt::WindowMaximized);
@@ -206,6 +224,23 @@ void TfrmPrintPreview::GoToPage(int page)
 {
     ppViewer1->setCurrentPage(std::clamp(page, 1, std::max(1, PageCount())));
     ppViewer1PageChange();
+}
+
+void TfrmPrintPreview::showPageTop()
+{
+    QGraphicsView* view = ppViewer1->findChild<QGraphicsView*>();
+    if (!view || !view->scene() || ppViewer1->zoomMode() == QPrintPreviewWidget::FitInView)
+        return;
+    QList<QGraphicsItem*> pages = view->scene()->items();
+    std::sort(pages.begin(), pages.end(), [](const QGraphicsItem* a, const QGraphicsItem* b) {
+        return a->sceneBoundingRect().top() < b->sceneBoundingRect().top();
+    });
+    const int index = CurrentPage() - 1;
+    if (index < 0 || index >= pages.size())
+        return;
+    const int top = view->mapFromScene(pages.at(index)->sceneBoundingRect().topLeft()).y();
+    QScrollBar* bar = view->verticalScrollBar();
+    bar->setValue(bar->value() + top - kPageTopGap);
 }
 
 void TfrmPrintPreview::ppViewer1PageChange()

@@ -73,6 +73,7 @@ private:
     bool FormKeyDown(QKeyEvent* event);
     void ppViewer1PaintRequested(QPrinter* printer);
     void ppViewer1PageChange();
+    void showPageTop();
     void showZoom();
 
     PageSetup paper_;
