@@ -8,7 +8,7 @@ packages=(
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool python3
-  openbox imagemagick
+  openbox
   clang-format
   fonts-liberation2 poppler-utils
 )
