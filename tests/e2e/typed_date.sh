@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # A date typed with the keyboard: Tab from the password into Date Expires,
-# 12/31/2020, Tab, File > Exit. The stored account is read from the file.
+# 12/31/2020, Tab, back with Shift+Tab, File > Exit by its access key. The
+# stored account is read from the file.
 set -euo pipefail
 exe="$1"
 here=$(cd "$(dirname "$0")" && pwd)
@@ -23,6 +24,8 @@ focus " Lockwell - dates$"
 # The focus is in the ID: Tab to the password, Tab to Date Expires.
 xdotool key Tab; sleep 0.2; xdotool key Tab; sleep 0.2
 xdotool type --delay 50 "12/31/2020"; xdotool key Tab; sleep 0.3
+# Back in the date edit, Alt+F opens the File menu rather than typing.
+xdotool key shift+Tab; sleep 0.3
 xdotool key alt+f; sleep 0.3; xdotool key x
 ended_within $app 10 || { kill $app; echo "the program did not exit"; exit 1; }
 DRIVE

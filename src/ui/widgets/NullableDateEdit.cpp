@@ -119,12 +119,6 @@ bool NullableDateEdit::eventFilter(QObject* watched, QEvent* event)
         applyFormat(event->type() == QEvent::FocusIn);
         m_digitSection = -1;
     }
-    // Alt with a letter is a menu's access key, never typing into the month.
-    if (watched == m_edit && event->type() == QEvent::ShortcutOverride &&
-        (static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
-        event->ignore();
-        return true;
-    }
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) {
