@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool python3
+  xvfb xauth xdotool trayer python3
   openbox
   clang-format
   fonts-liberation2 poppler-utils

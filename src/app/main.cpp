@@ -62,6 +62,12 @@ int main(int argc, char** argv)
             frmMain.RestoreFromTray();
         }
     });
+    // A hidden window's close does not end the event loop by itself.
+    bool ended = false;
+    QObject::connect(&frmMain, &TfrmMain::closed, &app, [&ended] {
+        ended = true;
+        QCoreApplication::exit(0);
+    }, Qt::QueuedConnection);
     frmMain.show();
 
     frmMain.DM().DMCreate(QApplication::arguments());
@@ -69,5 +75,5 @@ int main(int argc, char** argv)
         frmMain.ShowUnlockDialog();
     else
         TfrmWelcome::Execute(&frmMain, [&frmMain] { RunCommand(&frmMain, [&frmMain] { frmMain.mnuFileNewClick(); }); });
-    return QApplication::exec();
+    return ended ? 0 : QApplication::exec();
 }

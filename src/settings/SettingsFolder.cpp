@@ -23,6 +23,18 @@ QString SettingsFolderFor(const QString& programDir)
     return folder;
 }
 
+QString StartFolderFor(const QString& programDir)
+{
+    const QFileInfo program(programDir);
+    const QString path = program.canonicalFilePath();
+    bool system = path.isEmpty();
+    for (const char* top : {"/usr", "/bin", "/sbin", "/lib", "/lib64", "/opt", "/snap", "/nix", "/etc", "/var"})
+        system = system || path == QLatin1String(top) || path.startsWith(QLatin1String(top) + '/');
+    if (!system && program.isDir() && program.isWritable())
+        return programDir;
+    return QDir::homePath();
+}
+
 QString SettingsFilePath(const QString& folder)
 {
     return QDir(folder).filePath("lw.ini");

@@ -10,6 +10,11 @@ namespace lw {
 QString SettingsFolder();
 QString SettingsFolderFor(const QString& programDir);
 
+// The folder the file dialogs start in before one was used: the program's
+// own folder, unless it cannot be written or is a system folder (an
+// installed program), then the home folder.
+QString StartFolderFor(const QString& programDir);
+
 // The settings file "lw.ini" in that folder.
 QString SettingsFilePath(const QString& folder);
 

@@ -13,7 +13,8 @@ class FileChooser {
 public:
     virtual ~FileChooser() = default;
 
-    // An existing file.
+    // An existing file. The name box starts with the filter's first
+    // pattern, for example "*.pdb".
     virtual QString openFile(QWidget* parent, const QString& title, const QString& startDir,
                              const QString& filter) = 0;
     // A file to write. The dialog asks before an existing file is replaced,

@@ -42,6 +42,8 @@ QString QtFileChooser::openFile(QWidget* parent, const QString& title, const QSt
     prepare(dialog, startDir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
+    if (const QString ext = firstExtension(filter); !ext.isEmpty())
+        dialog.selectFile("*." + ext);
     return run(dialog);
 }
 

@@ -47,6 +47,17 @@ TEST_F(SettingsFolderTest, FallsBackToTheUsersConfigFolderAndCreatesIt)
     EXPECT_TRUE(QFileInfo(config.file("lockwell")).isDir());
 }
 
+TEST_F(SettingsFolderTest, FileDialogsStartInTheProgramFolderUnlessItIsInstalled)
+{
+    struct Case {
+        QString programDir;
+        QString start;
+    };
+    for (const Case& c : {Case{program.path(), program.path()}, Case{program.file("gone"), QDir::homePath()},
+                          Case{"/usr/bin", QDir::homePath()}, Case{"/opt/lockwell", QDir::homePath()}})
+        EXPECT_EQ(StartFolderFor(c.programDir), c.start) << c.programDir.toStdString();
+}
+
 TEST(SettingsFilePath, NamesLwIniInTheFolder)
 {
     EXPECT_EQ(SettingsFilePath("/opt/lockwell"), "/opt/lockwell/lw.ini");

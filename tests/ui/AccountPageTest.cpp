@@ -140,6 +140,26 @@ TEST_F(AccountPage, TheWebAddressGoesToTheBrowserUnlessBlank)
     EXPECT_EQ(opened[0], QUrl("https://example.org/login"));
 }
 
+TEST_F(AccountPage, TheWebAddressGoesAsTypedBlanksIncluded)
+{
+    open(0);
+    QList<QUrl> opened;
+    main->openUrl = [&](const QUrl& u) { opened << u; };
+    struct Case {
+        QString typed;
+        QString handed;
+    };
+    for (const Case& c : {Case{" example.com/login/x/z", " example.com/login/x/z"},
+                          Case{"https://example.org/a b ", "https://example.org/a b "},
+                          Case{"example.com/login", "http://example.com/login"}}) {
+        opened.clear();
+        main->ui().txtURL->setText(c.typed);
+        main->ui().cmdGo->click();
+        ASSERT_EQ(opened.size(), 1);
+        EXPECT_EQ(opened[0].toString(), c.handed) << c.typed.toStdString();
+    }
+}
+
 TEST_F(AccountPage, HoverPicturesSwapAndClickOnlyWithAnOpenDatabase)
 {
     auto& u = main->ui();

@@ -114,6 +114,39 @@ TEST(GradientCaption, FollowsItsWindowGoingInactive)
     EXPECT_EQ(host.paint().pixelColor(0, 0), QColor(128, 128, 128));
 }
 
+// The strip repaints itself when its window comes and goes active, whatever
+// the window's palette; a dialog gives it no other cue.
+TEST(GradientCaption, RepaintsWhenItsWindowIsActivatedOrDeactivated)
+{
+    Host host;
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host.window));
+    QPalette same = host.window.palette();
+    for (int role = 0; role < QPalette::NColorRoles; ++role)
+        same.setBrush(QPalette::Inactive, QPalette::ColorRole(role),
+                      same.brush(QPalette::Active, QPalette::ColorRole(role)));
+    host.window.setPalette(same);
+    host.setActive(false);
+    QCoreApplication::processEvents();
+    int paints = 0;
+    struct Counter : QObject {
+        int& n;
+        explicit Counter(int& count) : n(count) {}
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            n += e->type() == QEvent::Paint;
+            return false;
+        }
+    } filter(paints);
+    host.caption->installEventFilter(&filter);
+    host.setActive(true);
+    QCoreApplication::processEvents();
+    EXPECT_GE(paints, 1) << "activated";
+    paints = 0;
+    host.setActive(false);
+    QCoreApplication::processEvents();
+    EXPECT_GE(paints, 1) << "deactivated";
+}
+
 TEST(GradientCaption, ReportsThePointerMovingOverIt)
 {
     Host host;

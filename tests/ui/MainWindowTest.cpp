@@ -9,7 +9,9 @@
 #include "ui/main/MainControls.h"
 #include "ui/widgets/PictureButton.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -39,7 +41,8 @@ TEST_F(MainWindowTest, StartsClosedAtItsDesignedSizeWithDatabaseCommandsOutOfRea
     EXPECT_FALSE(menuShown(u.mnuPasswords));
     EXPECT_FALSE(u.mnuFileCloseDatabase->isEnabled());
     EXPECT_FALSE(u.mnuFileChangeMasterPassword->isEnabled());
-    for (PictureButton* b : {u.cmdAddGroup, u.cmdFind, u.cmdLog, u.cmdExpire, u.cmdReport, u.cmdOptions})
+    for (PictureButton* b : {u.cmdAddGroup, u.cmdFind, u.cmdLog, u.cmdExpire, u.cmdReport, u.cmdOptions,
+                             u.cmdPassword, u.cmdGo})
         EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
     for (PictureButton* b : {u.cmdNew, u.cmdOpen, u.cmdExit})
         EXPECT_TRUE(b->isEnabled());
@@ -261,6 +264,44 @@ TEST_F(MainWindowTest, ReportsAndExpiredSayWhenThereIsNothing)
     main->mnuPasswordsExpiredClick();
     EXPECT_EQ(messages.texts(), (QStringList{"No account Information to print!", "No passwords have expired"}));
     EXPECT_EQ(main->ui().SB->text(), "0 items");
+}
+
+TEST_F(MainWindowTest, TheToolbarsPicturesAndCaptionsSitOnCommonLines)
+{
+    auto& u = main->ui();
+    QWidget* bar = u.cmdOpen->parentWidget();
+    const auto captionBottom = [bar](PictureButton* b) { return b->mapTo(bar, b->captionRect().bottomLeft()).y(); };
+    const auto pictureMiddle = [bar](PictureButton* b) { return b->mapTo(bar, b->pictureRect().center()).y(); };
+    for (PictureButton* b : {u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdReport, u.cmdLog, u.cmdExpire,
+                             u.cmdOptions, u.cmdFind}) {
+        EXPECT_EQ(captionBottom(b), captionBottom(u.cmdOpen)) << b->text().toStdString();
+        EXPECT_NEAR(pictureMiddle(b), pictureMiddle(u.cmdOpen), 1) << b->text().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, TheGroupListShowsAtMostTenRowsAndScrolls)
+{
+    createDatabase("work.pdb", "secret1", false);
+    for (int i = 1; i <= 11; ++i)
+        main->session().connection().exec(QStringLiteral("INSERT INTO Groups (Name) VALUES ('Group %1');").arg(i));
+    main->DM().qryGroups.refresh();
+    QComboBox* groups = main->ui().cboGroup;
+    ASSERT_EQ(groups->count(), 11);
+    groups->showPopup();
+    QAbstractItemView* list = groups->view();
+    const int rowsShown = list->viewport()->height() / list->sizeHintForRow(0);
+    const bool scrolls = list->verticalScrollBar()->maximum() > 0;
+    groups->hidePopup();
+    EXPECT_EQ(rowsShown, 10);
+    EXPECT_TRUE(scrolls);
+}
+
+TEST_F(MainWindowTest, FileDialogsStartInTheProgramFolderUntilOneIsUsed)
+{
+    files.queueCancel();
+    main->mnuFileOpenClick();
+    ASSERT_EQ(files.calls.size(), 1u);
+    EXPECT_EQ(files.calls[0].startDir, QCoreApplication::applicationDirPath());
 }
 
 TEST_F(MainWindowTest, ClosingWritesTheEditingKeysButNoPositionWithoutScreenpos)

@@ -2,9 +2,11 @@
 
 #include <QCalendarWidget>
 #include <QDateEdit>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 using lw::NullableDateEdit;
@@ -118,6 +120,32 @@ TEST(NullableDateEdit, ABlankEditOpensItsCalendarOnTodaysMonthAndStaysBlankWhenD
     calendar->window()->close();
     EXPECT_TRUE(edit.date().isNull());
     EXPECT_EQ(edited.count(), 0);
+}
+
+TEST(NullableDateEdit, TheCalendarsHeadingShowsThePickedDayInItsFormat)
+{
+    NullableDateEdit edit;
+    edit.setHeadingFormat("dddd, MMMM dd, yyyy");
+    edit.setDate(QDate(2001, 3, 5));
+    edit.resize(140, 24);
+    edit.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&edit));
+    QDateEdit* editor = edit.editor();
+    QTest::mouseClick(editor, Qt::LeftButton, {}, QPoint(editor->width() - 6, editor->height() / 2));
+    QCalendarWidget* calendar = editor->calendarWidget();
+    ASSERT_TRUE(calendar->isVisible()) << "the drop-down opened";
+    QStringList shown;
+    for (QLabel* l : calendar->findChildren<QLabel*>())
+        if (l->isVisible())
+            shown << l->text();
+    for (QToolButton* b : calendar->findChildren<QToolButton*>())
+        if (b->isVisible() && !b->text().isEmpty())
+            shown << b->text();
+    calendar->setSelectedDate(QDate(2001, 3, 9));
+    const QString afterMove = edit.heading();
+    calendar->window()->close();
+    EXPECT_EQ(shown, QStringList{"Monday, March 05, 2001"});
+    EXPECT_EQ(afterMove, "Friday, March 09, 2001");
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -110,6 +111,18 @@ TEST_F(QtFileChooserTest, OpenAndFolderAnswerFullPaths)
                   QDir(dir.path()).absoluteFilePath("Backups"));
         EXPECT_TRUE(foldersOnly);
     }
+}
+
+TEST_F(QtFileChooserTest, OpenStartsWithTheFiltersPatternInTheNameBox)
+{
+    QString nameBox;
+    WhenModal<QFileDialog> look([&](QFileDialog* d) {
+        if (auto* edit = d->findChild<QLineEdit*>("fileNameEdit"))
+            nameBox = edit->text();
+        d->reject();
+    });
+    EXPECT_EQ(chooser.openFile(nullptr, "Open Password Database", dir.path(), kFilter), QString());
+    EXPECT_EQ(nameBox, "*.pdb");
 }
 
 TEST(QtFileChooser, FirstExtensionOfAFilter)

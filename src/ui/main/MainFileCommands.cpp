@@ -2,6 +2,7 @@
 #include "MainControls.h"
 
 #include "settings/IniFile.h"
+#include "settings/SettingsFolder.h"
 #include "store/AliasStore.h"
 #include "store/BusyCursor.h"
 #include "ui/FileChooser.h"
@@ -9,6 +10,7 @@
 #include "ui/dialogs/TfrmEnterMasterPassword.h"
 #include "ui/dialogs/TfrmNewMasterPassword.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,11 +19,12 @@ namespace {
 
 const QString kFilter = QStringLiteral("*.pdb files (*.pdb)");
 
-// The folder the file dialogs start in: the last one used, else the home folder.
+// The folder the file dialogs start in: the last one used, else the
+// program's folder (or the home folder for an installed program).
 QString startFolder(IniFile& settings)
 {
     const QString dir = settings.readString("SearchDir", "dir", "ERROR");
-    return dir == QLatin1String("ERROR") ? QDir::homePath() : dir;
+    return dir == QLatin1String("ERROR") ? StartFolderFor(QCoreApplication::applicationDirPath()) : dir;
 }
 
 void rememberFolder(IniFile& settings, const QString& file)

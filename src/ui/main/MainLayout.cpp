@@ -78,6 +78,15 @@ void TfrmMain::buildToolbar(QWidget* bar)
         row->addWidget(w);
     row->addStretch(1);
     row->addWidget(u.cmdExit);
+    // One height for the captioned buttons: their captions share a line and
+    // their pictures a middle.
+    int tallest = 0;
+    for (PictureButton* b : bar->findChildren<PictureButton*>())
+        if (!b->text().isEmpty())
+            tallest = qMax(tallest, b->minimumHeight());
+    for (PictureButton* b : bar->findChildren<PictureButton*>())
+        if (!b->text().isEmpty())
+            b->setMinimumHeight(tallest);
 
     const auto runs = [this](PictureButton* b, QAction* a) {
         connect(b, &QAbstractButton::clicked, a, &QAction::trigger);
@@ -108,6 +117,9 @@ void TfrmMain::buildLeftPane(QWidget* pane)
     u.groupModel = new DatasetModel(dm_.qryGroups, "Name", u.cboGroup);
     u.cboGroup->setModel(u.groupModel);
     u.cboGroup->setFixedHeight(25);
+    // A list under the box that keeps to its row count and scrolls, rather
+    // than the style's list over the box with every row.
+    u.cboGroup->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     groupStrip->addWidget(u.cboGroup, 1);
     col->addLayout(groupStrip);
 

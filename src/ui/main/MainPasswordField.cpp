@@ -22,12 +22,24 @@ namespace {
 
 constexpr int kNotesMaxLength = 2000;
 const QString kShownDate = QStringLiteral("MMMM dd, yyyy");
+const QString kCalendarHeading = QStringLiteral("dddd, MMMM dd, yyyy");
 
 // The Edit menu's shortcuts reach the menu before the field with the focus.
 bool isMenuShortcut(QKeyEvent* key)
 {
     return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Cut) ||
            key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste);
+}
+
+// The address goes exactly as typed, blanks included. Only a plain address
+// with no scheme and no blanks ("example.com/login") gets "http://" in front,
+// since the desktop opens nothing without a scheme.
+QUrl webAddress(const QString& text)
+{
+    const QUrl typed(text, QUrl::TolerantMode);
+    if (!typed.scheme().isEmpty() || text != text.trimmed())
+        return typed;
+    return QUrl(QStringLiteral("http://") + text, QUrl::TolerantMode);
 }
 
 void setMasked(QLineEdit* edit, bool masked)
@@ -86,13 +98,11 @@ void TfrmMain::setupPasswordField()
         });
     }
     for (NullableDateEdit* date : {u.DateExpire, u.DateAssign}) {
-        date->setDisplayFormat(kShownDate);
+        // Shown in full, typed as month/day/year while the edit has the focus.
+        date->setShownFormat(kShownDate);
+        date->setHeadingFormat(kCalendarHeading);
         EventHook::install(date->editor(), [this, date](QEvent* e) {
-            if (e->type() == QEvent::FocusIn)
-                date->setDisplayFormat(QString::fromLatin1(NullableDateEdit::kDefaultFormat));
-            else if (e->type() == QEvent::FocusOut)
-                date->setDisplayFormat(kShownDate);
-            else if (e->type() == QEvent::KeyPress && EditingEnabled) {
+            if (e->type() == QEvent::KeyPress && EditingEnabled) {
                 const QString text = static_cast<QKeyEvent*>(e)->text();
                 if (text == QLatin1String("c") || text == QLatin1String("C")) {
                     date->editor()->setDate(QDate::currentDate()); // a user edit: it reaches the account
@@ -128,11 +138,7 @@ void TfrmMain::setupPasswordField()
         const QString text = ui_->txtURL->text();
         if (text.trimmed().isEmpty())
             return;
-        // The address goes as typed; one without a scheme is handed to the browser.
-        QUrl url(text);
-        if (url.scheme().isEmpty())
-            url = QUrl::fromUserInput(text.trimmed());
-        openUrl(url);
+        openUrl(webAddress(text));
     });
 }
 

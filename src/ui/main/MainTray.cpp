@@ -8,7 +8,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QKeyEvent>
+#include <QAction>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -58,6 +58,7 @@ void TfrmMain::RestoreFromTray()
         return;
     if (!session_.isOpen()) {
         showNormal();
+        activateWindow();
         Tag = 0;
         return;
     }
@@ -69,16 +70,28 @@ void TfrmMain::RestoreFromTray()
         return;
     }
     showNormal();
+    activateWindow();
     Tag = 0;
 }
 
-void TfrmMain::keyPressEvent(QKeyEvent* event)
+// F4 with any modifiers hides the window wherever the focus is, before a
+// control takes the key (a combo box opens its list on F4).
+void TfrmMain::setupHideKey()
 {
-    if (event->key() == Qt::Key_F4) {
-        HideToTray();
-        return;
+    auto* hideKey = new QAction(this);
+    QList<QKeySequence> keys;
+    const Qt::KeyboardModifier mods[] = {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier, Qt::MetaModifier};
+    for (int set = 0; set < 16; ++set) {
+        Qt::KeyboardModifiers m;
+        for (int i = 0; i < 4; ++i)
+            if (set & (1 << i))
+                m |= mods[i];
+        keys << QKeySequence(QKeyCombination(m, Qt::Key_F4));
     }
-    QMainWindow::keyPressEvent(event);
+    hideKey->setShortcuts(keys);
+    hideKey->setShortcutContext(Qt::WindowShortcut);
+    connect(hideKey, &QAction::triggered, this, [this] { HideToTray(); });
+    addAction(hideKey);
 }
 
 void TfrmMain::changeEvent(QEvent* event)

@@ -21,7 +21,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QUrl>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -29,6 +29,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QSessionManager>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QToolButton>
@@ -110,6 +111,14 @@ void TfrmMain::FormCreate()
         if (r == QSystemTrayIcon::DoubleClick || r == QSystemTrayIcon::Trigger)
             run([this] { RestoreFromTray(); });
     });
+#if QT_CONFIG(sessionmanager)
+    // Qt closes the visible windows when the session ends; a window hidden
+    // in the tray is closed here, so the database is closed and scrambled.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (!closing_ && !close())
+            manager.cancel();
+    });
+#endif
     connect(ui_->caption, &GradientCaption::hovered, this, [this] {
         if (session_.isOpen())
             SetMainTitle("long");
@@ -122,8 +131,11 @@ void TfrmMain::FormCreate()
     setupGroupCommands();
     setupAccountCommands();
     setupPasswordField();
-    ShowDatabaseClosed();
+    setupHideKey();
+    // The account fields start enabled but empty; the closed state then
+    // takes the buttons that need a database.
     EnableDatabaseControls(true);
+    ShowDatabaseClosed();
     ui_->txtPassword->setEnabled(false);
 
     resize(612, 464);
@@ -181,6 +193,7 @@ void TfrmMain::closeEvent(QCloseEvent* event)
     }
     closing_ = true;
     event->accept();
+    emit closed();
 }
 
 void TfrmMain::FormClose()

@@ -118,10 +118,15 @@ public:
     struct Controls;
     Controls& ui() { return *ui_; }
 
+signals:
+    // The window has closed for good (the database is closed and the
+    // settings are written): the program ends, even while the window is
+    // hidden in the tray.
+    void closed();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -139,6 +144,7 @@ private:
     void setupGroupCommands();
     void setupAccountCommands();
     void setupPasswordField();
+    void setupHideKey();
     void txtPasswordEnter();
     void readSettings();
     void writeSettings();

@@ -66,11 +66,13 @@ void GradientCaption::mouseMoveEvent(QMouseEvent* event)
     emit hovered();
 }
 
-void GradientCaption::changeEvent(QEvent* event)
+// A window's activation reaches its child widgets as WindowActivate and
+// WindowDeactivate; the strip repaints in the new colours on either.
+bool GradientCaption::event(QEvent* event)
 {
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange)
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::WindowDeactivate)
         update();
+    return QWidget::event(event);
 }
 
 } // namespace lw

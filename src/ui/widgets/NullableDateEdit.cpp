@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QKeyEvent>
 
 namespace lw {
@@ -23,7 +24,8 @@ NullableDateEdit::NullableDateEdit(QWidget* parent)
     setFocusProxy(m_edit);
 
     m_edit->setCalendarPopup(true);
-    m_edit->setDisplayFormat(QString::fromLatin1(kDefaultFormat));
+    m_editFormat = QString::fromLatin1(kDefaultFormat);
+    m_edit->setDisplayFormat(m_editFormat);
     m_edit->setMinimumDate(kBlank);
     m_edit->setSpecialValueText(QStringLiteral(" "));
     m_edit->setDate(kBlank);
@@ -48,12 +50,61 @@ void NullableDateEdit::setDate(const QDate& date)
 
 void NullableDateEdit::setDisplayFormat(const QString& format)
 {
-    m_edit->setDisplayFormat(format);
+    m_editFormat = format;
+    applyFormat(m_edit->hasFocus());
 }
 
-QString NullableDateEdit::displayFormat() const
+void NullableDateEdit::setShownFormat(const QString& format)
 {
-    return m_edit->displayFormat();
+    m_shownFormat = format;
+    applyFormat(m_edit->hasFocus());
+}
+
+void NullableDateEdit::applyFormat(bool focused)
+{
+    const QString format = focused || m_shownFormat.isEmpty() ? m_editFormat : m_shownFormat;
+    if (m_edit->displayFormat() != format)
+        m_edit->setDisplayFormat(format);
+}
+
+void NullableDateEdit::setHeadingFormat(const QString& format)
+{
+    m_headingFormat = format;
+    auto* bar = m_calendar->findChild<QWidget*>(QStringLiteral("qt_calendar_navigationbar"));
+    auto* row = bar ? qobject_cast<QBoxLayout*>(bar->layout()) : nullptr;
+    if (!row)
+        return;
+    if (!m_heading) {
+        m_heading = new QLabel(bar);
+        m_heading->setObjectName(QStringLiteral("heading"));
+        m_heading->setAlignment(Qt::AlignCenter);
+        m_heading->setForegroundRole(QPalette::HighlightedText);
+        QFont bold = m_heading->font();
+        bold.setBold(true);
+        m_heading->setFont(bold);
+        const int at = row->indexOf(bar->findChild<QWidget*>(QStringLiteral("qt_calendar_monthbutton")));
+        row->insertWidget(at < 0 ? 1 : at, m_heading, 1);
+        connect(m_calendar, &QCalendarWidget::selectionChanged, this, &NullableDateEdit::updateHeading);
+    }
+    const bool own = !format.isEmpty();
+    m_heading->setVisible(own);
+    for (const char* name : {"qt_calendar_monthbutton", "qt_calendar_yearbutton"})
+        if (auto* w = bar->findChild<QWidget*>(QLatin1String(name)))
+            w->setVisible(!own);
+    updateHeading();
+}
+
+QString NullableDateEdit::heading() const
+{
+    return m_heading && !m_headingFormat.isEmpty() ? m_heading->text() : QString();
+}
+
+void NullableDateEdit::updateHeading()
+{
+    if (!m_heading)
+        return;
+    const QDate shown = isBlank() ? QDate::currentDate() : m_calendar->selectedDate();
+    m_heading->setText(shown.toString(m_headingFormat));
 }
 
 void NullableDateEdit::editorDateChanged(const QDate& d)
@@ -64,6 +115,10 @@ void NullableDateEdit::editorDateChanged(const QDate& d)
 
 bool NullableDateEdit::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_edit && (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)) {
+        applyFormat(event->type() == QEvent::FocusIn);
+        m_digitSection = -1;
+    }
     if (watched == m_edit && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Delete || key->key() == Qt::Key_Backspace) {
@@ -71,17 +126,29 @@ bool NullableDateEdit::eventFilter(QObject* watched, QEvent* event)
                 m_edit->setDate(kBlank); // reported as a user edit
             return true;
         }
+        const QString text = key->text();
+        const bool digit = text.size() == 1 && text.at(0).isDigit();
         // Typing a digit into a blank edit starts from today's date.
-        if (isBlank() && !key->text().isEmpty() && key->text().at(0).isDigit()) {
+        if (isBlank() && digit) {
             m_edit->setDate(QDate::currentDate());
             m_edit->setSelectedSection(m_edit->sectionAt(0));
         }
+        // A full section moves on to the next by itself: the separator typed
+        // after it ("12/31/2020") must not skip one more.
+        const int section = m_edit->currentSectionIndex();
+        const bool separator = text.size() == 1 && text.at(0).isPunct();
+        const bool movedOn = m_digitSection >= 0 && section != m_digitSection;
+        m_digitSection = digit ? section : -1;
+        if (separator && movedOn)
+            return true;
     }
     // A blank edit opens its calendar on the current month, not at kBlank.
     if (watched == m_calendar && event->type() == QEvent::Show && isBlank()) {
         const QDate today = QDate::currentDate();
         m_calendar->setCurrentPage(today.year(), today.month());
     }
+    if (watched == m_calendar && event->type() == QEvent::Show)
+        updateHeading();
     return QWidget::eventFilter(watched, event);
 }
 

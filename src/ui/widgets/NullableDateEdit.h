@@ -4,6 +4,7 @@
 #include <QWidget>
 
 class QCalendarWidget;
+class QLabel;
 class QDateEdit;
 
 namespace lw {
@@ -25,8 +26,17 @@ public:
     void setDate(const QDate& date);
     bool isBlank() const { return date().isNull(); }
 
+    // The format the date is typed in, shown while the edit has the focus.
     void setDisplayFormat(const QString& format);
-    QString displayFormat() const;
+    QString displayFormat() const { return m_editFormat; }
+    // The format shown while the edit does not have the focus; empty shows
+    // the display format throughout.
+    void setShownFormat(const QString& format);
+
+    // The calendar's heading: the picked date (today while blank) in this
+    // format, in place of the month and year buttons. Empty keeps them.
+    void setHeadingFormat(const QString& format);
+    QString heading() const;
 
     // The inner editor, for key handlers that sit in front of it.
     QDateEdit* editor() const { return m_edit; }
@@ -39,10 +49,17 @@ protected:
 
 private:
     void editorDateChanged(const QDate& date);
+    void updateHeading();
+    void applyFormat(bool focused);
 
     QDateEdit* m_edit;
     QCalendarWidget* m_calendar;
+    QLabel* m_heading = nullptr;
+    QString m_headingFormat;
+    QString m_editFormat;
+    QString m_shownFormat;
     bool m_quiet = false;
+    int m_digitSection = -1; // the section the last key typed a digit into
 };
 
 } // namespace lw

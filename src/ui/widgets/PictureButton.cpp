@@ -74,30 +74,54 @@ QSize PictureButton::sizeHint() const
     return size + QSize(2 * kMargin, 2 * kMargin);
 }
 
-void PictureButton::paintEvent(QPaintEvent*)
+// Below: the caption sits on the bottom of the button and the picture is
+// centred in the room above it, so that buttons of one height in a row have
+// their captions on one line. Beside: both centred side by side.
+void PictureButton::placeContents(QRect& pictureRect, QRect& captionRect) const
 {
-    QPainter p(this);
-    const QPixmap picture = currentPicture();
-    const QSize ps = picture.deviceIndependentSize().toSize();
+    const QSize ps = currentPicture().deviceIndependentSize().toSize();
     const QSize cs = captionSize();
     const int gap = cs.isEmpty() || ps.isEmpty() ? 0 : kGap;
     // Without a pressed picture, a held-down button nudges its contents.
     const int nudge = isDown() && m_down.isNull() ? 1 : 0;
     const QRect area = rect().adjusted(kMargin, kMargin, -kMargin, -kMargin).translated(nudge, nudge);
 
-    QRect pictureRect, captionRect;
     if (m_place == CaptionPlace::Below) {
-        const int top = area.top() + (area.height() - ps.height() - gap - cs.height()) / 2;
-        pictureRect = QRect(QPoint(area.left() + (area.width() - ps.width()) / 2, top), ps);
-        captionRect = QRect(area.left(), top + ps.height() + gap, area.width(), cs.height());
+        const int captionTop = area.bottom() + 1 - cs.height();
+        const int room = captionTop - gap - area.top();
+        pictureRect = QRect(
+            QPoint(area.left() + (area.width() - ps.width()) / 2, area.top() + (room - ps.height()) / 2), ps);
+        captionRect = QRect(area.left(), captionTop, area.width(), cs.height());
     } else {
         const int left = area.left() + (area.width() - ps.width() - gap - cs.width()) / 2;
         pictureRect = QRect(QPoint(left, area.top() + (area.height() - ps.height()) / 2), ps);
         captionRect = QRect(left + ps.width() + gap, area.top(), cs.width(), area.height());
     }
+}
+
+QRect PictureButton::pictureRect() const
+{
+    QRect picture, caption;
+    placeContents(picture, caption);
+    return picture;
+}
+
+QRect PictureButton::captionRect() const
+{
+    QRect picture, caption;
+    placeContents(picture, caption);
+    return caption;
+}
+
+void PictureButton::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    const QPixmap picture = currentPicture();
+    QRect pictureRect, captionRect;
+    placeContents(pictureRect, captionRect);
     if (!picture.isNull())
         p.drawPixmap(pictureRect, picture);
-    if (cs.isEmpty())
+    if (text().isEmpty())
         return;
     const int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
     if (isEnabled()) {

@@ -33,6 +33,10 @@ public:
     // The picture the button paints in its present state.
     QPixmap currentPicture() const;
 
+    // Where the picture and the caption are painted, in the button.
+    QRect pictureRect() const;
+    QRect captionRect() const;
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -48,6 +52,7 @@ protected:
 
 private:
     void pictureChanged();
+    void placeContents(QRect& pictureRect, QRect& captionRect) const;
     QSize captionSize() const;
 
     QPixmap m_up;
