@@ -18,8 +18,8 @@ constexpr int kAccountsPerGroup = 2000;
 
 class NoMessages : public Messages {
 public:
-    void ShowInfo(const QString&) override {}
-    void ShowPlain(const QString&) override {}
+    void ShowInfo(const QString&) override { }
+    void ShowPlain(const QString&) override { }
     bool Confirm(const QString&) override { return false; }
     bool AskYesNo(const QString&) override { return false; }
     bool AskOkCancel(const QString&) override { return false; }
@@ -28,10 +28,10 @@ public:
 
 class NoWindow : public RecordWindow {
 public:
-    void EnableDatabaseControls(bool) override {}
-    void SetSaveEnabled(bool) override {}
-    void SetGroupDropDownCount(int) override {}
-    void SetStatusText(const QString&) override {}
+    void EnableDatabaseControls(bool) override { }
+    void SetSaveEnabled(bool) override { }
+    void SetGroupDropDownCount(int) override { }
+    void SetStatusText(const QString&) override { }
 };
 
 // One database of 100,000 accounts in 50 groups, built once per run. A few
@@ -49,9 +49,9 @@ struct LargeDatabase {
             group.step();
             group.reset();
         }
-        Statement account = db->prepare(
-            "INSERT INTO Passwords (GroupID, Description, ID, Password, URL, Notes, ExpireDate, AssignDate)"
-            " VALUES (?1, ?2, ?3, ?4, ?5, ?6, '2027-01-01 00:00:00', '2026-01-01 00:00:00');");
+        Statement account =
+            db->prepare("INSERT INTO Passwords (GroupID, Description, ID, Password, URL, Notes, ExpireDate, AssignDate)"
+                        " VALUES (?1, ?2, ?3, ?4, ?5, ?6, '2027-01-01 00:00:00', '2026-01-01 00:00:00');");
         for (int i = 0; i < kGroups * kAccountsPerGroup; ++i) {
             account.bindAt(1, i % kGroups + 1);
             account.bindAt(2, QStringLiteral("Account number %1").arg(i));

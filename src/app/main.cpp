@@ -15,8 +15,8 @@
 #include "ui/main/TfrmMain.h"
 
 #include <QApplication>
-#include <csignal>
 #include <QIcon>
+#include <csignal>
 
 using namespace lw;
 
@@ -64,10 +64,13 @@ int main(int argc, char** argv)
     });
     // A hidden window's close does not end the event loop by itself.
     bool ended = false;
-    QObject::connect(&frmMain, &TfrmMain::closed, &app, [&ended] {
-        ended = true;
-        QCoreApplication::exit(0);
-    }, Qt::QueuedConnection);
+    QObject::connect(
+        &frmMain, &TfrmMain::closed, &app,
+        [&ended] {
+            ended = true;
+            QCoreApplication::exit(0);
+        },
+        Qt::QueuedConnection);
     frmMain.show();
 
     frmMain.DM().DMCreate(QApplication::arguments());

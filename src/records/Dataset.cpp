@@ -413,10 +413,9 @@ void Dataset::insertRow()
         marks << QStringLiteral("?");
         args << buffer_[i];
     }
-    const QString sql = columns.isEmpty()
-                            ? QStringLiteral("INSERT INTO [%1] DEFAULT VALUES;").arg(updateTable_)
-                            : QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3);")
-                                  .arg(updateTable_, columns.join(", "), marks.join(", "));
+    const QString sql = columns.isEmpty() ? QStringLiteral("INSERT INTO [%1] DEFAULT VALUES;").arg(updateTable_)
+                                          : QStringLiteral("INSERT INTO [%1] (%2) VALUES (%3);")
+                                                .arg(updateTable_, columns.join(", "), marks.join(", "));
     Statement insert = db_->prepare(sql);
     for (int i = 0; i < args.size(); ++i)
         insert.bindAt(i + 1, args[i]);
@@ -426,8 +425,8 @@ void Dataset::insertRow()
     QStringList all;
     for (const FieldDef& f : fields_)
         all << QStringLiteral("[%1]").arg(f.name);
-    Statement back = db_->prepare(
-        QStringLiteral("SELECT %1 FROM [%2] WHERE rowid = ?;").arg(all.join(", "), updateTable_));
+    Statement back =
+        db_->prepare(QStringLiteral("SELECT %1 FROM [%2] WHERE rowid = ?;").arg(all.join(", "), updateTable_));
     back.bindAt(1, db_->lastInsertId());
     if (back.step())
         for (size_t i = 0; i < fields_.size(); ++i)
@@ -451,8 +450,8 @@ void Dataset::updateRow()
     }
     if (sets.isEmpty())
         return;
-    Statement update = db_->prepare(QStringLiteral("UPDATE [%1] SET %2 WHERE %3;")
-                                        .arg(updateTable_, sets.join(", "), conditions.join(" AND ")));
+    Statement update = db_->prepare(
+        QStringLiteral("UPDATE [%1] SET %2 WHERE %3;").arg(updateTable_, sets.join(", "), conditions.join(" AND ")));
     int n = 1;
     for (const QVariant& v : setArgs)
         update.bindAt(n++, v);

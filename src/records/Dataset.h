@@ -19,11 +19,11 @@ class Statement;
 
 // What a data-change notification reports.
 enum class DataChange {
-    Reloaded,     // opened, re-run or closed
-    RowMoved,     // another row became current
+    Reloaded, // opened, re-run or closed
+    RowMoved, // another row became current
     FieldChanged, // a value of the current row changed
-    EditBegun,    // the current row went into edit or insert state
-    RowStored,    // post, cancel or delete finished
+    EditBegun, // the current row went into edit or insert state
+    RowStored, // post, cancel or delete finished
 };
 
 struct LocateOptions {

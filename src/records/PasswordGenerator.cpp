@@ -15,9 +15,18 @@ constexpr int kLetters = 52;
 constexpr int kNumbers = 10;
 constexpr int kSpecials = 32;
 
-bool isUpper(int c) { return c >= 'A' && c <= 'Z'; }
-bool isLower(int c) { return c >= 'a' && c <= 'z'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
+bool isUpper(int c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool isLower(int c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool isDigit(int c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // Entropy, in bits, of a draw among `count` outcomes of `weight` each,
 // out of a total weight `total`.
@@ -49,7 +58,9 @@ quint32 SecureDrawBelow(quint32 n)
     return quint32(m >> 32);
 }
 
-PasswordGenerator::PasswordGenerator(DrawBelow draw) : draw_(std::move(draw)) {}
+PasswordGenerator::PasswordGenerator(DrawBelow draw) : draw_(std::move(draw))
+{
+}
 
 GeneratedPassword PasswordGenerator::easy(const QStringList& words, EasyType type) const
 {
@@ -121,12 +132,11 @@ double PasswordGenerator::hardBits(CharacterClasses classes, LetterCase letterCa
     if (!classes.any() || length < 1)
         return 0;
     // Every allowed code weighs one; with one case two codes fall on each letter.
-    const int total = (classes.letters ? kLetters : 0) + (classes.numbers ? kNumbers : 0) +
-                      (classes.special ? kSpecials : 0);
+    const int total =
+        (classes.letters ? kLetters : 0) + (classes.numbers ? kNumbers : 0) + (classes.special ? kSpecials : 0);
     double perCharacter = 0;
     if (classes.letters) {
-        perCharacter += letterCase == LetterCase::Mixed ? share(kLetters, 1, total)
-                                                        : share(kLetters / 2, 2, total);
+        perCharacter += letterCase == LetterCase::Mixed ? share(kLetters, 1, total) : share(kLetters / 2, 2, total);
     }
     if (classes.numbers)
         perCharacter += share(kNumbers, 1, total);
@@ -151,8 +161,7 @@ double PasswordGenerator::estimateBits(const QString& text)
         else
             other = true;
     }
-    const int pool = (lower ? 26 : 0) + (upper ? 26 : 0) + (digit ? 10 : 0) + (punctuation ? 33 : 0) +
-                     (other ? 96 : 0);
+    const int pool = (lower ? 26 : 0) + (upper ? 26 : 0) + (digit ? 10 : 0) + (punctuation ? 33 : 0) + (other ? 96 : 0);
     if (pool == 0)
         return 0;
     return double(characters.size()) * std::log2(double(pool));

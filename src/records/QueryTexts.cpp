@@ -6,11 +6,11 @@
 
 namespace lw::sql {
 
-const QString RptPasswords = QStringList{
-    "SELECT Groups.Name, Passwords.Description, Passwords.ID, Passwords.Password, Passwords.ExpireDate, "
-    "Passwords.AssignDate, Passwords.URL, Passwords.Notes",
-    "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
-    "ORDER BY Groups.Name;"}.join('\n');
+const QString RptPasswords =
+    QStringList{"SELECT Groups.Name, Passwords.Description, Passwords.ID, Passwords.Password, Passwords.ExpireDate, "
+                "Passwords.AssignDate, Passwords.URL, Passwords.Notes",
+                "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID", "ORDER BY Groups.Name;"}
+        .join('\n');
 
 const QString ReportSelectHead = QStringLiteral(
     "SELECT Groups.Name, Passwords.Description, Passwords.ID, Passwords.Password, Passwords.ExpireDate, "
@@ -19,8 +19,8 @@ const QString ReportSelectHead = QStringLiteral(
 
 QString ReportCurrentGroupStatement(qint64 groupId)
 {
-    return ReportSelectHead + QStringLiteral(" WHERE Passwords.GroupID = %1 ORDER BY Groups.Name,Passwords.Description")
-                                  .arg(groupId);
+    return ReportSelectHead +
+           QStringLiteral(" WHERE Passwords.GroupID = %1 ORDER BY Groups.Name,Passwords.Description").arg(groupId);
 }
 
 QString ReportAllGroupsStatement()
@@ -28,18 +28,20 @@ QString ReportAllGroupsStatement()
     return ReportSelectHead + QStringLiteral(" ORDER BY Groups.Name,Passwords.Description");
 }
 
-const QString Expired = QStringList{
-    "SELECT Groups.GroupID, Groups.Name, Passwords.PasswordID, Passwords.Description, Passwords.ExpireDate",
-    "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
-    "WHERE (((Passwords.ExpireDate)<=Now()))",
-    "ORDER BY Passwords.ExpireDate, Groups.Name,Passwords.Description;"}.join('\n');
+const QString Expired =
+    QStringList{"SELECT Groups.GroupID, Groups.Name, Passwords.PasswordID, Passwords.Description, Passwords.ExpireDate",
+                "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
+                "WHERE (((Passwords.ExpireDate)<=Now()))",
+                "ORDER BY Passwords.ExpireDate, Groups.Name,Passwords.Description;"}
+        .join('\n');
 
-const QString FindDesign = QStringList{
-    "SELECT Groups.GroupID, Passwords.PasswordID, Groups.Name, Passwords.Description, Passwords.ID, "
-    "Passwords.Password, Passwords.URL, Passwords.Notes",
-    "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
-    "WHERE (((Passwords.ID) Like \"*test*\")) OR (((Passwords.Password) Like \"*test*\")) OR "
-    "(((Passwords.URL) Like \"*test*\")) OR (((Passwords.Notes) Like \"*test*\"));"}.join('\n');
+const QString FindDesign =
+    QStringList{"SELECT Groups.GroupID, Passwords.PasswordID, Groups.Name, Passwords.Description, Passwords.ID, "
+                "Passwords.Password, Passwords.URL, Passwords.Notes",
+                "FROM Groups INNER JOIN Passwords ON Groups.GroupID = Passwords.GroupID",
+                "WHERE (((Passwords.ID) Like \"*test*\")) OR (((Passwords.Password) Like \"*test*\")) OR "
+                "(((Passwords.URL) Like \"*test*\")) OR (((Passwords.Notes) Like \"*test*\"));"}
+        .join('\n');
 
 const QString FindSelectHead = QStringLiteral(
     "SELECT Groups.GroupID, Passwords.PasswordID,Groups.Name, Passwords.Description, Passwords.ID, "

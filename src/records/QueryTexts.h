@@ -5,7 +5,8 @@
 namespace lw::sql {
 
 inline const QString Groups = QStringLiteral("select * from groups order by Name");
-inline const QString Passwords = QStringLiteral("select * from passwords where GroupId = :GroupId order by Description");
+inline const QString Passwords =
+    QStringLiteral("select * from passwords where GroupId = :GroupId order by Description");
 inline const QString Options = QStringLiteral("select * from options");
 inline const QString Transfer = QStringLiteral("select * from groups order by Name");
 extern const QString RptPasswords;

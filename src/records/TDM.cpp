@@ -84,8 +84,7 @@ void TDM::declareFields()
 
 std::vector<Dataset*> TDM::all()
 {
-    return {&qryGroups, &qryPasswords, &qryTemp,  &qryOptions,
-            &qryRptPasswords, &qryExpired, &qryFind, &qryTransfer};
+    return {&qryGroups, &qryPasswords, &qryTemp, &qryOptions, &qryRptPasswords, &qryExpired, &qryFind, &qryTransfer};
 }
 
 void TDM::DMCreate(const QStringList& arguments)
@@ -171,8 +170,7 @@ void TDM::qryPasswordsAfterInsert()
 
 void TDM::qryPasswordsBeforePost()
 {
-    if (!flags_.SuppressSaveWarning && flags_.WarnBeforeSave &&
-        qryPasswords.state() != Dataset::State::Insert) {
+    if (!flags_.SuppressSaveWarning && flags_.WarnBeforeSave && qryPasswords.state() != Dataset::State::Insert) {
         switch (messages_.AskSave(QStringLiteral("Save Changes to this account?"))) {
         case SaveAnswer::Cancel:
             throw SilentAbort();

@@ -20,14 +20,13 @@ struct BandInstance {
 // within the band, and how far the band grows.
 class BandMaker {
 public:
-    BandMaker(TextMeasure& measure, QChar dateSeparator) : measure_(measure), dateSeparator_(dateSeparator) {}
+    BandMaker(TextMeasure& measure, QChar dateSeparator) : measure_(measure), dateSeparator_(dateSeparator) { }
 
     BandInstance make(const ReportBand& band, const ReportRow* row, int rowIndex);
 
 private:
     QString textOf(const ReportElement& e, const ReportRow* row) const;
-    void addText(BandInstance& out, const ReportElement& e, const QString& text, int font, Length top,
-                 Length height);
+    void addText(BandInstance& out, const ReportElement& e, const QString& text, int font, Length top, Length height);
 
     TextMeasure& measure_;
     QChar dateSeparator_;

@@ -10,7 +10,7 @@ namespace lw {
 // What the report selection asks of a run.
 struct BeforePrintChoices {
     bool printDate = true;
-    QString title;          // as typed; blanks and control characters at either end do not count
+    QString title; // as typed; blanks and control characters at either end do not count
     bool onePerPage = true; // each group starts on a new page
     QDate today;
     QChar dateSeparator = u'/';

@@ -98,7 +98,7 @@ void Paginator::placeBreaking(BandInstance band)
         newPage();
     std::stable_sort(band.items.begin(), band.items.end(),
                      [](const PlacedItem& a, const PlacedItem& b) { return a.box.top() < b.box.top(); });
-    size_t next = 0;   // the first item not yet placed
+    size_t next = 0; // the first item not yet placed
     Length offset = 0; // the band's own position at the top of the current page
     while (band.height - offset > room()) {
         // Cut above the first item that would reach past the page's end.
@@ -188,8 +188,8 @@ void Paginator::run(const std::vector<ReportRow>& rows)
     const QString& field = report_.group.breakField;
     int first = 0;
     for (int r = 0; r < int(rows.size()); ++r) {
-        const bool lastOfGroup = r + 1 == int(rows.size()) ||
-                                 rows[size_t(r + 1)].value(field) != rows[size_t(first)].value(field);
+        const bool lastOfGroup =
+            r + 1 == int(rows.size()) || rows[size_t(r + 1)].value(field) != rows[size_t(first)].value(field);
         if (!lastOfGroup)
             continue;
         placeGroup(rows, first, r, first == 0);

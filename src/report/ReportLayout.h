@@ -19,11 +19,11 @@ struct PlacedItem {
     PlacedKind kind = PlacedKind::Text;
     QString element; // the template element it comes from
     BandKind band = BandKind::Detail;
-    int row = -1;    // the row it shows; -1 for the title and page bands
+    int row = -1; // the row it shows; -1 for the title and page bands
     QRect box;
-    QString text;    // a text's characters, already cut to its box
-    int font = -1;   // index into ReportLayout::fonts
-    bool clip = false;     // drawn cut at its box
+    QString text; // a text's characters, already cut to its box
+    int font = -1; // index into ReportLayout::fonts
+    bool clip = false; // drawn cut at its box
     double lineWeight = 0; // a line's thickness in points
 };
 
@@ -53,8 +53,7 @@ struct ReportLayout {
 // Lays out a template over rows that come in order of the group's break
 // field: a group for each run of equal values, with its header, one detail
 // band per row and its footer. Dates use the separator given.
-ReportLayout LayOutReport(const ReportTemplate& report, const std::vector<ReportRow>& rows,
-                          QChar dateSeparator = u'/');
+ReportLayout LayOutReport(const ReportTemplate& report, const std::vector<ReportRow>& rows, QChar dateSeparator = u'/');
 ReportLayout LayOutReport(const ReportTemplate& report, const std::vector<ReportRow>& rows, QChar dateSeparator,
                           TextMeasure& measure);
 

@@ -32,7 +32,10 @@ struct DeviceFont {
 class KeepFreedMemory {
 public:
 #if defined(__GLIBC__)
-    KeepFreedMemory() { mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024); }
+    KeepFreedMemory()
+    {
+        mallopt(M_TRIM_THRESHOLD, 64 * 1024 * 1024);
+    }
     ~KeepFreedMemory()
     {
         mallopt(M_TRIM_THRESHOLD, 128 * 1024); // the library's default
@@ -119,8 +122,8 @@ void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device, int copi
     KeepFreedMemory keep;
     QPainter painter;
     if (!painter.begin(&device))
-        throw Error(QStringLiteral("The report \"%1\" could not be started on its printer or file.")
-                        .arg(layout.documentName));
+        throw Error(
+            QStringLiteral("The report \"%1\" could not be started on its printer or file.").arg(layout.documentName));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     const PagePainter pagePainter(layout, device);
@@ -128,7 +131,8 @@ void PaintReport(const ReportLayout& layout, QPagedPaintDevice& device, int copi
     for (int copy = 0; copy < std::max(1, copies); ++copy)
         for (int n : pages) {
             if (!first && !device.newPage())
-                throw Error(QStringLiteral("The report \"%1\" could not start page %2.").arg(layout.documentName).arg(n));
+                throw Error(
+                    QStringLiteral("The report \"%1\" could not start page %2.").arg(layout.documentName).arg(n));
             first = false;
             pagePainter.paint(painter, layout.pages[size_t(n - 1)]);
         }

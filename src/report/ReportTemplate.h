@@ -10,11 +10,11 @@ namespace lw {
 using Length = int;
 
 enum class ElementKind {
-    Label,    // a fixed caption
+    Label, // a fixed caption
     DataText, // one field of the current row, on one line
-    Memo,     // one field of the current row, wrapped at word boundaries
-    Line,     // a horizontal rule along the top of its box
-    Region,   // an invisible frame that grows with the elements it holds
+    Memo, // one field of the current row, wrapped at word boundaries
+    Line, // a horizontal rule along the top of its box
+    Region, // an invisible frame that grows with the elements it holds
 };
 
 enum class TextAlign { Left, Right };
@@ -31,7 +31,7 @@ struct FontSpec {
 struct ReportElement {
     QString name;
     ElementKind kind = ElementKind::Label;
-    QString text;  // a label's caption
+    QString text; // a label's caption
     QString field; // the row field of a data text or memo
     bool dateText = false; // the field is a date shown as "mm/dd/yyyy"
     FontSpec font;
@@ -42,15 +42,15 @@ struct ReportElement {
     Length height = 0;
 
     bool sizedToText = false; // the box is as wide as its text
-    bool grows = false;       // the box grows to hold all its content
-    bool cutAtWidth = false;  // text beyond the box's width is not printed
-    bool transparent = true;  // no background fill
+    bool grows = false; // the box grows to hold all its content
+    bool cutAtWidth = false; // text beyond the box's width is not printed
+    bool transparent = true; // no background fill
     bool visible = true;
 
-    Length keepBelow = 0;   // a memo that grows keeps this much space below itself
-    double lineWeight = 0;  // a line's thickness in points
-    QString region;         // the region holding this element, if any
-    QString shiftWith;      // moves down by as much as this element grows
+    Length keepBelow = 0; // a memo that grows keeps this much space below itself
+    double lineWeight = 0; // a line's thickness in points
+    QString region; // the region holding this element, if any
+    QString shiftWith; // moves down by as much as this element grows
 };
 
 enum class BandKind { Title, PageHeader, GroupHeader, Detail, GroupFooter, PageFooter };
@@ -66,9 +66,9 @@ struct ReportBand {
 // group starts where its value changes.
 struct ReportGroup {
     QString breakField;
-    bool keepTogether = true;       // a group that does not fit starts on the next page
-    bool reprintHeader = false;     // the header again on a page where the group continues
-    bool newPage = false;           // every group after the first starts on a new page
+    bool keepTogether = true; // a group that does not fit starts on the next page
+    bool reprintHeader = false; // the header again on a page where the group continues
+    bool newPage = false; // every group after the first starts on a new page
 };
 
 struct PageSetup {
@@ -92,7 +92,7 @@ struct ReportTemplate {
     ReportGroup group;
     std::vector<ReportBand> bands;
     QString titleLabel; // the label that gets the run's title
-    QString dateLabel;  // the label that gets the run's date
+    QString dateLabel; // the label that gets the run's date
 
     ReportBand* band(BandKind kind);
     const ReportBand* band(BandKind kind) const;

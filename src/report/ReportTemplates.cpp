@@ -15,8 +15,8 @@ PageSetup letter(Length top, Length bottom, Length left, Length right)
     return {QStringLiteral("Letter 8 1/2 x 11 in"), 215900, 279401, top, bottom, left, right};
 }
 
-ReportElement label(QString name, QString text, FontSpec font, TextAlign align, Length left, Length top,
-                    Length width, Length height)
+ReportElement label(QString name, QString text, FontSpec font, TextAlign align, Length left, Length top, Length width,
+                    Length height)
 {
     ReportElement e;
     e.name = std::move(name);
@@ -39,8 +39,7 @@ ReportElement fixedLabel(QString name, FontSpec font, Length left, Length top, L
     return e;
 }
 
-ReportElement dataText(QString name, QString field, FontSpec font, Length left, Length top, Length width,
-                       Length height)
+ReportElement dataText(QString name, QString field, FontSpec font, Length left, Length top, Length width, Length height)
 {
     ReportElement e = label(std::move(name), QString(), std::move(font), TextAlign::Left, left, top, width, height);
     e.kind = ElementKind::DataText;
@@ -58,8 +57,7 @@ ReportElement sizedText(QString name, QString field, FontSpec font, Length left,
     return e;
 }
 
-ReportElement dateText(QString name, QString field, FontSpec font, Length left, Length top, Length width,
-                       Length height)
+ReportElement dateText(QString name, QString field, FontSpec font, Length left, Length top, Length width, Length height)
 {
     ReportElement e = dataText(std::move(name), std::move(field), std::move(font), left, top, width, height);
     e.dateText = true;
@@ -140,8 +138,7 @@ ReportTemplate ppRptPasswords()
               inRegion(label("lblAssigned", "Assigned:", caption, right, 141817, 7673, 12435, 3969), region),
               inRegion(dateText("txtAssignDate", "AssignDate", value, 155046, 7673, 20902, 3969), region),
               inRegion(label("lblExpires", "Expires:", caption, right, 143934, 12700, 10319, 3969), region),
-              inRegion(dateText("txtExpireDate", "ExpireDate", value, 155046, 12700, 20902, 3969), region),
-              separator}),
+              inRegion(dateText("txtExpireDate", "ExpireDate", value, 155046, 12700, 20902, 3969), region), separator}),
         band(BandKind::PageFooter, 0),
         band(BandKind::GroupFooter, 0),
     };

@@ -47,16 +47,25 @@ qreal TextMeasure::advance(int font, QStringView text) const
     return sum;
 }
 
-qreal TextMeasure::toDots(Length length) const { return length * kDotsPerInch / kMicronsPerInch; }
+qreal TextMeasure::toDots(Length length) const
+{
+    return length * kDotsPerInch / kMicronsPerInch;
+}
 
-Length TextMeasure::toLength(qreal dots) const { return Length(std::ceil(dots * kMicronsPerInch / kDotsPerInch)); }
+Length TextMeasure::toLength(qreal dots) const
+{
+    return Length(std::ceil(dots * kMicronsPerInch / kDotsPerInch));
+}
 
 Length TextMeasure::width(int font, const QString& text) const
 {
     return toLength(advance(font, text));
 }
 
-Length TextMeasure::lineHeight(int font) const { return toLength(metrics_.at(size_t(font)).height()); }
+Length TextMeasure::lineHeight(int font) const
+{
+    return toLength(metrics_.at(size_t(font)).height());
+}
 
 qsizetype TextMeasure::fittingLength(int font, const QString& text, Length width) const
 {

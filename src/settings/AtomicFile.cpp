@@ -17,7 +17,10 @@
 namespace lw {
 namespace {
 
-QByteArray native(const QString& path) { return QFile::encodeName(path); }
+QByteArray native(const QString& path)
+{
+    return QFile::encodeName(path);
+}
 
 QString uniqueSuffix()
 {
@@ -40,7 +43,7 @@ void removeIfDead(const QString& path)
     const int fd = ::open(native(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0)
         return;
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         ::unlink(native(path + QStringLiteral("-journal")).constData());
         ::unlink(native(path).constData());
@@ -51,8 +54,7 @@ void removeIfDead(const QString& path)
 } // namespace
 
 AtomicFile::AtomicFile(QString target, QString tempPrefix)
-    : target_(std::move(target))
-    , prefix_(tempPrefix.isEmpty() ? target_ + QStringLiteral(".~") : std::move(tempPrefix))
+    : target_(std::move(target)), prefix_(tempPrefix.isEmpty() ? target_ + QStringLiteral(".~") : std::move(tempPrefix))
 {
 }
 
@@ -83,7 +85,7 @@ void AtomicFile::open()
         }
         // Locked from the start, so that a clean-up leaves it alone. A clean-up
         // that took it in the instant before has unlinked it: try another name.
-        struct stat st {};
+        struct stat st { };
         if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(fd, &st) != 0 || st.st_nlink == 0) {
             ::close(fd);
             continue;
@@ -117,7 +119,7 @@ void AtomicFile::commit()
         fail(QStringLiteral("write"), errno);
     // A file rewritten keeps its permissions; a new one is for its owner only.
     mode_t mode = 0600;
-    struct stat old {};
+    struct stat old { };
     if (mode_ >= 0)
         mode = mode_t(mode_);
     else if (::stat(native(target_).constData(), &old) == 0 && S_ISREG(old.st_mode))

@@ -8,7 +8,7 @@ namespace lw {
 // Every failure the program reports is an Error carrying a message for the user.
 class Error : public std::runtime_error {
 public:
-    explicit Error(const QString& message) : std::runtime_error(message.toStdString()) {}
+    explicit Error(const QString& message) : std::runtime_error(message.toStdString()) { }
     QString message() const { return QString::fromStdString(what()); }
 };
 

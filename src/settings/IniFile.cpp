@@ -79,9 +79,9 @@ bool isComment(const QByteArray& text)
 
 // Where a key is, or would go, in the file.
 struct Place {
-    int section = -1;       // the "[section]" line
+    int section = -1; // the "[section]" line
     int lastInSection = -1; // last non-blank line of the section
-    int key = -1;           // the "key=value" line
+    int key = -1; // the "key=value" line
 };
 
 Place find(const QList<Line>& lines, const QString& section, const QString& key)
@@ -152,7 +152,9 @@ void save(const QString& path, const QByteArray& bytes)
 
 } // namespace
 
-IniFile::IniFile(QString path) : path_(std::move(path)) {}
+IniFile::IniFile(QString path) : path_(std::move(path))
+{
+}
 
 QString IniFile::readString(const QString& section, const QString& key, const QString& def) const
 {

@@ -19,7 +19,7 @@ RegularFileContent ReadRegularFile(const QString& path, qint64 maxBytes)
         out.readable = errno == ENOENT || errno == ENOTDIR;
         return out;
     }
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0) {
         ::close(fd);
         return out;

@@ -10,7 +10,7 @@ namespace lw {
 // nothing; a longer file gives its first `maxBytes`. Never blocks on a pipe.
 struct RegularFileContent {
     bool readable = false; // false: exists but cannot be read
-    bool regular = false;  // false: missing or not a regular file
+    bool regular = false; // false: missing or not a regular file
     bool truncated = false;
     QByteArray bytes;
 };

@@ -17,8 +17,7 @@ QString SettingsFolderFor(const QString& programDir)
     QFileInfo program(programDir);
     if (!programDir.isEmpty() && program.isDir() && program.isWritable())
         return programDir;
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-                     + "/lockwell";
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/lockwell";
     QDir().mkpath(folder);
     return folder;
 }

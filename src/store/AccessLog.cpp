@@ -57,8 +57,7 @@ QList<QByteArray> splitLines(QByteArray bytes)
 LogSeparators SystemLogSeparators()
 {
     QLocale locale = QLocale::system();
-    return LogSeparatorsFromFormats(locale.dateFormat(QLocale::ShortFormat),
-                                    locale.timeFormat(QLocale::ShortFormat));
+    return LogSeparatorsFromFormats(locale.dateFormat(QLocale::ShortFormat), locale.timeFormat(QLocale::ShortFormat));
 }
 
 LogSeparators LogSeparatorsFromFormats(const QString& dateFormat, const QString& timeFormat)
@@ -66,8 +65,7 @@ LogSeparators LogSeparatorsFromFormats(const QString& dateFormat, const QString&
     return {separatorIn(dateFormat, "/"), separatorIn(timeFormat, ":")};
 }
 
-AccessLog::AccessLog(QString folder, const AliasStore& aliases, const Clock& clock,
-                     LogSeparators separators)
+AccessLog::AccessLog(QString folder, const AliasStore& aliases, const Clock& clock, LogSeparators separators)
     : folder_(std::move(folder)), aliases_(aliases), clock_(clock), separators_(std::move(separators))
 {
 }
@@ -95,10 +93,9 @@ QString AccessLog::entry(bool granted) const
     QString name = QFileInfo(aliases_.GetDatabasePath()).fileName();
     name.chop(4); // the ".pdb" extension
 
-    return digits(d.month(), 2) + ds + digits(d.day(), 2) + ds + digits(d.year(), 4) + " "
-           + digits(hour12, 2) + separators_.time + digits(t.time().minute(), 2)
-           + (hour < 12 ? " AM" : " PM") + " ... " + name
-           + (granted ? " ... success" : " ... failed");
+    return digits(d.month(), 2) + ds + digits(d.day(), 2) + ds + digits(d.year(), 4) + " " + digits(hour12, 2) +
+           separators_.time + digits(t.time().minute(), 2) + (hour < 12 ? " AM" : " PM") + " ... " + name +
+           (granted ? " ... success" : " ... failed");
 }
 
 bool AccessLog::exists() const
@@ -136,7 +133,7 @@ void AccessLog::WriteAccessLogEntry(bool granted)
         fd = ::open(name.constData(), O_WRONLY | O_APPEND | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         fail("open", file, errno);
-    struct stat st {};
+    struct stat st { };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
         fail("open", file, EISDIR);
@@ -146,8 +143,8 @@ void AccessLog::WriteAccessLogEntry(bool granted)
     const int err = n < 0 ? errno : ENOSPC;
     if (n != line.size()) {
         // A short line would run into the next one: take it back.
-        if (n > 0)
-            [[maybe_unused]] const int rc = ::ftruncate(fd, st.st_size);
+        if (n > 0) [[maybe_unused]]
+            const int rc = ::ftruncate(fd, st.st_size);
         ::close(fd);
         fail("write", file, err);
     }

@@ -9,8 +9,7 @@ namespace {
 const QString kSection = "lw";
 }
 
-AliasStore::AliasStore(const QString& settingsFolder)
-    : file_(QDir(settingsFolder).filePath("alias.ini"))
+AliasStore::AliasStore(const QString& settingsFolder) : file_(QDir(settingsFolder).filePath("alias.ini"))
 {
 }
 

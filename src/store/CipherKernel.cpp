@@ -48,18 +48,19 @@ static_assert(stepsOf(1).mul == kRandomMultiplier && stepsOf(1).add == kRandomIn
 // RandomBelow(10) returns for state s. With s = 8q + r,
 // floor(5s / 8) = 5q + floor(5r / 8) and floor(5r / 8) = floor(r / 2) + (r bit 2 & r bit 0),
 // so the sum below is exact and fits in 32 bits.
-template <typename T>
-[[gnu::always_inline]] constexpr T fiveEighths(T s)
+template <typename T> [[gnu::always_inline]] constexpr T fiveEighths(T s)
 {
     return (s >> 1) + (s >> 3) + ((s >> 2) & s & 1);
 }
 
-constexpr quint32 tenthsOf(quint32 s) { return fiveEighths(s) >> 28; }
+constexpr quint32 tenthsOf(quint32 s)
+{
+    return fiveEighths(s) >> 28;
+}
 
 static_assert(tenthsOf(0xFFFFFFFFu) == 9 && tenthsOf(429496730u) == 1 && tenthsOf(429496729u) == 0);
 
-template <bool Add>
-[[gnu::always_inline]] inline quint32 transform(unsigned char* data, std::size_t size, quint32 seed)
+template <bool Add> [[gnu::always_inline]] inline quint32 transform(unsigned char* data, std::size_t size, quint32 seed)
 {
     std::size_t i = 0;
     if (size >= std::size_t(kStep)) {
@@ -74,10 +75,8 @@ template <bool Add>
         std::memcpy(&l3, start[3], sizeof l3);
         for (; i + kStep <= size; i += kStep) {
             __builtin_prefetch(data + i + kPrefetchDistance, 1);
-            const States values = (fiveEighths(l0) >> 28)
-                | ((fiveEighths(l1) >> 20) & 0x00000F00u)
-                | ((fiveEighths(l2) >> 12) & 0x000F0000u)
-                | ((fiveEighths(l3) >> 4) & 0x0F000000u);
+            const States values = (fiveEighths(l0) >> 28) | ((fiveEighths(l1) >> 20) & 0x00000F00u) |
+                                  ((fiveEighths(l2) >> 12) & 0x000F0000u) | ((fiveEighths(l3) >> 4) & 0x0F000000u);
             Bytes chunk;
             std::memcpy(&chunk, data + i, kStep);
             chunk = Add ? chunk + Bytes(values) : chunk - Bytes(values);
@@ -107,8 +106,7 @@ quint32 transformPortable(bool add, unsigned char* data, std::size_t size, quint
 }
 
 #ifdef LW_CIPHER_AVX2
-[[gnu::target("avx2")]]
-quint32 transformAvx2(bool add, unsigned char* data, std::size_t size, quint32 seed)
+[[gnu::target("avx2")]] quint32 transformAvx2(bool add, unsigned char* data, std::size_t size, quint32 seed)
 {
     return add ? transform<true>(data, size, seed) : transform<false>(data, size, seed);
 }

@@ -39,18 +39,26 @@ std::atomic<int> gKdfIterations{kKdfIterations};
 
 } // namespace
 
-int KdfIterations() { return gKdfIterations; }
-void SetKdfIterations(int iterations) { gKdfIterations = iterations; }
+int KdfIterations()
+{
+    return gKdfIterations;
+}
+void SetKdfIterations(int iterations)
+{
+    gKdfIterations = iterations;
+}
 
-Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path)) {}
+Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path))
+{
+}
 
 Connection::~Connection()
 {
     sqlite3_close_v2(db_);
 }
 
-std::unique_ptr<Connection> Connection::connect(const QString& path, const QString& password,
-                                                const Clock* clock, int flags)
+std::unique_ptr<Connection> Connection::connect(const QString& path, const QString& password, const Clock* clock,
+                                                int flags)
 {
     sqlite3* db = nullptr;
     const QByteArray file = QFile::encodeName(path);
@@ -78,8 +86,7 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
     return std::unique_ptr<Connection>(new Connection(db, path));
 }
 
-std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password,
-                                             const Clock* clock)
+std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password, const Clock* clock)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -94,8 +101,7 @@ std::unique_ptr<Connection> Connection::open(const QString& path, const QString&
     return connect(path, password, clock, SQLITE_OPEN_READWRITE);
 }
 
-std::unique_ptr<Connection> Connection::create(const QString& path, const QString& password,
-                                               const Clock* clock)
+std::unique_ptr<Connection> Connection::create(const QString& path, const QString& password, const Clock* clock)
 {
     // Created empty, exclusively and for the owner only; the engine takes an
     // empty file for a new database, and its journals take the file's mode.
@@ -151,7 +157,8 @@ int Connection::changes() const
 
 bool Connection::hasTable(const QString& name)
 {
-    Statement st = prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
+    Statement st =
+        prepare(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = ?1 COLLATE NOCASE"));
     st.bindAt(1, name);
     return st.step();
 }
@@ -222,8 +229,8 @@ bool EngineFilesMissing()
         sqlite3_stmt* st = nullptr;
         if (sqlite3_prepare_v2(db, "PRAGMA cipher_version;", -1, &st, nullptr) != SQLITE_OK)
             return true;
-        const bool hasVersion = sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0) &&
-                                *sqlite3_column_text(st, 0);
+        const bool hasVersion =
+            sqlite3_step(st) == SQLITE_ROW && sqlite3_column_text(st, 0) && *sqlite3_column_text(st, 0);
         sqlite3_finalize(st);
         if (!hasVersion)
             return true;

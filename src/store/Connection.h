@@ -29,8 +29,7 @@ public:
     // Opens an existing file, never creating or growing one. A wrong password,
     // a file that is no database (or too small to be one) or a file another
     // process holds fails at once with an SqlError.
-    static std::unique_ptr<Connection> open(const QString& path, const QString& password,
-                                            const Clock* clock = nullptr);
+    static std::unique_ptr<Connection> open(const QString& path, const QString& password, const Clock* clock = nullptr);
     // Creates a new, empty keyed database, owner-only; the file must not exist.
     static std::unique_ptr<Connection> create(const QString& path, const QString& password,
                                               const Clock* clock = nullptr);
@@ -61,8 +60,8 @@ public:
 private:
     Connection(sqlite3* db, QString path);
     void attachAndExport(const QString& targetPath, const QString& password);
-    static std::unique_ptr<Connection> connect(const QString& path, const QString& password,
-                                               const Clock* clock, int flags);
+    static std::unique_ptr<Connection> connect(const QString& path, const QString& password, const Clock* clock,
+                                               int flags);
     sqlite3* db_;
     QString path_;
 };

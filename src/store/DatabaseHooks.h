@@ -7,7 +7,7 @@ class DatabaseHooks {
 public:
     virtual ~DatabaseHooks() = default;
 
-    virtual void ShowDatabaseOpen() = 0;   // open state; title "short"
+    virtual void ShowDatabaseOpen() = 0; // open state; title "short"
     virtual void ShowDatabaseClosed() = 0; // no-database state; title "none"
     virtual void EnableDatabaseControls(bool enabled) = 0;
     // Background style of the detail panel and the password display rule.

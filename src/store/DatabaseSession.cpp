@@ -100,7 +100,8 @@ void DatabaseSession::OpenDatabase(const QString& password)
         // A program that holds the file through the engine alone.
         if (QString::fromStdString(e.what()).endsWith(QLatin1String("database is locked"))) {
             s_.messages.ShowInfo(QStringLiteral("The database \"%1\" is in use by another program. "
-                                                "Close it there first.").arg(path));
+                                                "Close it there first.")
+                                     .arg(path));
             throw SilentAbort();
         }
         refuse();
@@ -156,7 +157,8 @@ void DatabaseSession::openSteps(const QString& password, std::unique_ptr<Connect
     hooks_.ApplyDisplayRules();
     if (!logProblem.isEmpty())
         s_.messages.ShowInfo(QStringLiteral("The database is unlocked, but this unlock could not be written "
-                                            "to the access log.\r\n%1").arg(logProblem));
+                                            "to the access log.\r\n%1")
+                                 .arg(logProblem));
     if (!s_.settings.readBool(QStringLiteral("ExpireOptions"), QStringLiteral("remind"), false))
         hooks_.ShowExpiredReminder();
 }

@@ -18,8 +18,7 @@ const QString kNoSource = "Error - Source File not found";
 const QString kNoTargetDir = "Error - Target Directory not found";
 const QString kSourceInUse = "Error - Source file is in use. It cannot be opened";
 const QString kTargetLocked = "Error - Target file is in use or is read-only. It cannot be overwritten";
-const QString kCopyFailed =
-    "Error - An Error occured while copying. Check available space on  target drive ";
+const QString kCopyFailed = "Error - An Error occured while copying. Check available space on  target drive ";
 
 bool copyBlocks(QFile& in, AtomicFile& out, qint64 size)
 {
@@ -38,8 +37,8 @@ bool copyBlocks(QFile& in, AtomicFile& out, qint64 size)
 unsigned ownerModeOf(const QFileInfo& source)
 {
     const QFileDevice::Permissions p = source.permissions();
-    return (p.testFlag(QFileDevice::ReadOwner) ? 0400u : 0u) | (p.testFlag(QFileDevice::WriteOwner) ? 0200u : 0u)
-           | (p.testFlag(QFileDevice::ExeOwner) ? 0100u : 0u);
+    return (p.testFlag(QFileDevice::ReadOwner) ? 0400u : 0u) | (p.testFlag(QFileDevice::WriteOwner) ? 0200u : 0u) |
+           (p.testFlag(QFileDevice::ExeOwner) ? 0100u : 0u);
 }
 
 } // namespace

@@ -13,7 +13,10 @@
 
 namespace lw {
 
-FileLock::~FileLock() { release(); }
+FileLock::~FileLock()
+{
+    release();
+}
 
 void FileLock::acquire(const QString& path)
 {
@@ -30,12 +33,14 @@ void FileLock::acquire(const QString& path)
             ::close(fd);
             if (err == EWOULDBLOCK)
                 throw Error(QStringLiteral("The database \"%1\" is in use by another program. "
-                                           "Close it there first.").arg(path));
+                                           "Close it there first.")
+                                .arg(path));
             throw Error(QStringLiteral("Cannot lock \"%1\": %2").arg(path, SystemReason(err)));
         }
-        struct stat held {}, named {};
-        if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0
-            && held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+        struct stat held {
+        }, named{};
+        if (::fstat(fd, &held) == 0 && ::stat(name.constData(), &named) == 0 && held.st_dev == named.st_dev &&
+            held.st_ino == named.st_ino) {
             fd_ = fd;
             return;
         }

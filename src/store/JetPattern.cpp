@@ -37,8 +37,7 @@ bool isDigit(char32_t c)
 
 // Matches one bracket set starting after its "[" at p; sets p past the "]".
 // Returns false for 'matched' when the set has no closing bracket.
-template <typename Seq>
-bool matchSet(const Seq& pat, size_t& p, char32_t c, bool& matched)
+template <typename Seq> bool matchSet(const Seq& pat, size_t& p, char32_t c, bool& matched)
 {
     size_t i = p;
     bool negate = false;
@@ -69,8 +68,7 @@ bool matchSet(const Seq& pat, size_t& p, char32_t c, bool& matched)
 }
 
 // One pattern element against one character. Advances p past the element.
-template <typename Seq>
-bool matchOne(const Seq& pat, size_t& p, char32_t c)
+template <typename Seq> bool matchOne(const Seq& pat, size_t& p, char32_t c)
 {
     const char32_t e = pat[p];
     if (e == U'?') {
@@ -94,8 +92,7 @@ bool matchOne(const Seq& pat, size_t& p, char32_t c)
 }
 
 // Wildcard match with one backtrack point per star (the classic greedy scan).
-template <typename Seq>
-bool matchAll(const Seq& pat, const Seq& text)
+template <typename Seq> bool matchAll(const Seq& pat, const Seq& text)
 {
     size_t p = 0, t = 0;
     size_t starP = size_t(-1), starT = 0;

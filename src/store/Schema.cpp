@@ -31,8 +31,8 @@ QString optionsTable()
     return QStringLiteral("CREATE TABLE Options (\n  %1,\n  %2,\n  %3,\n"
                           "  DBMaintCount INTEGER,\n  DBMaintFreq INTEGER,\n"
                           "  showpassword INTEGER,\n  %4\n);\n")
-        .arg(textColumn("Group", 50, false), textColumn("style", 12, false),
-             booleanColumn("pwdsystray"), booleanColumn("promptpassword"));
+        .arg(textColumn("Group", 50, false), textColumn("style", 12, false), booleanColumn("pwdsystray"),
+             booleanColumn("promptpassword"));
 }
 
 QString groupsTable()
@@ -45,30 +45,27 @@ QString groupsTable()
 
 QString passwordsTable()
 {
-    return QStringLiteral(
-               "CREATE TABLE Passwords (\n"
-               "  GroupID INTEGER NOT NULL,\n"
-               "  PasswordID INTEGER PRIMARY KEY AUTOINCREMENT,\n"
-               "  %1,\n  %2,\n  %3,\n"
-               "  ExpireDate DATETIME,\n  AssignDate DATETIME,\n"
-               "  %4,\n  %5,\n  %6,\n"
-               "  Notes LONGTEXT COLLATE NOCASE,\n"
-               "  CONSTRAINT [GroupsPassword] FOREIGN KEY (GroupID) REFERENCES Groups (GroupID)"
-               " ON UPDATE CASCADE ON DELETE CASCADE\n);\n"
-               "CREATE UNIQUE INDEX [PrimaryKey] ON Passwords (GroupID, PasswordID);\n"
-               "CREATE INDEX [GroupKey] ON Passwords (GroupID);\n"
-               "CREATE INDEX [PasswordKey] ON Passwords (PasswordID);\n")
-        .arg(textColumn("Description", 100, false), textColumn("ID", 100, true),
-             textColumn("Password", 100, true), textColumn("URL", 100, true),
-             textColumn("KeySequence", 100, true), booleanColumn("ShowAccount"));
+    return QStringLiteral("CREATE TABLE Passwords (\n"
+                          "  GroupID INTEGER NOT NULL,\n"
+                          "  PasswordID INTEGER PRIMARY KEY AUTOINCREMENT,\n"
+                          "  %1,\n  %2,\n  %3,\n"
+                          "  ExpireDate DATETIME,\n  AssignDate DATETIME,\n"
+                          "  %4,\n  %5,\n  %6,\n"
+                          "  Notes LONGTEXT COLLATE NOCASE,\n"
+                          "  CONSTRAINT [GroupsPassword] FOREIGN KEY (GroupID) REFERENCES Groups (GroupID)"
+                          " ON UPDATE CASCADE ON DELETE CASCADE\n);\n"
+                          "CREATE UNIQUE INDEX [PrimaryKey] ON Passwords (GroupID, PasswordID);\n"
+                          "CREATE INDEX [GroupKey] ON Passwords (GroupID);\n"
+                          "CREATE INDEX [PasswordKey] ON Passwords (PasswordID);\n")
+        .arg(textColumn("Description", 100, false), textColumn("ID", 100, true), textColumn("Password", 100, true),
+             textColumn("URL", 100, true), textColumn("KeySequence", 100, true), booleanColumn("ShowAccount"));
 }
 
 } // namespace
 
 const QStringList& SampleGroupNames()
 {
-    static const QStringList names = {"Email Accounts", "Web Discussion Boards", "Misc Accounts",
-                                      "Web Subscriptions"};
+    static const QStringList names = {"Email Accounts", "Web Discussion Boards", "Misc Accounts", "Web Subscriptions"};
     return names;
 }
 

@@ -33,14 +33,18 @@ qsizetype nameStart(const QString& path)
 #endif
 }
 
-QString folderPart(const QString& path) { return path.left(nameStart(path)); }
-QString fileNamePart(const QString& path) { return path.mid(nameStart(path)); }
+QString folderPart(const QString& path)
+{
+    return path.left(nameStart(path));
+}
+QString fileNamePart(const QString& path)
+{
+    return path.mid(nameStart(path));
+}
 
 } // namespace
 
-TCryptFile::TCryptFile(Messages& messages)
-    : m_messages(messages)
-    , m_intKey(kDefaultIntKey)
+TCryptFile::TCryptFile(Messages& messages) : m_messages(messages), m_intKey(kDefaultIntKey)
 {
 }
 
@@ -62,9 +66,15 @@ void TCryptFile::setIntKey(qint32 key)
     m_intKey = key;
 }
 
-void TCryptFile::Encrypt() { run(Direction::Scramble); }
+void TCryptFile::Encrypt()
+{
+    run(Direction::Scramble);
+}
 
-void TCryptFile::Decrypt() { run(Direction::Unscramble); }
+void TCryptFile::Decrypt()
+{
+    run(Direction::Unscramble);
+}
 
 void TCryptFile::run(Direction direction)
 {
@@ -79,8 +89,8 @@ void TCryptFile::run(Direction direction)
     uchar header[4];
     if (direction == Direction::Unscramble) {
         // A file without our header is left alone, and nothing is written.
-        if (in.read(reinterpret_cast<char*>(header), 4) != 4
-            || qFromLittleEndian<quint32>(header) - quint32(m_intKey) != m_keyWord)
+        if (in.read(reinterpret_cast<char*>(header), 4) != 4 ||
+            qFromLittleEndian<quint32>(header) - quint32(m_intKey) != m_keyWord)
             return;
     }
 
@@ -108,9 +118,8 @@ void TCryptFile::run(Direction direction)
             throw Error(QStringLiteral("Cannot read \"%1\": %2").arg(m_infile, in.errorString()));
         if (n == 0)
             break;
-        RandomSeed = direction == Direction::Scramble
-            ? cipher::scramble(block.data(), std::size_t(n), RandomSeed)
-            : cipher::unscramble(block.data(), std::size_t(n), RandomSeed);
+        RandomSeed = direction == Direction::Scramble ? cipher::scramble(block.data(), std::size_t(n), RandomSeed)
+                                                      : cipher::unscramble(block.data(), std::size_t(n), RandomSeed);
         out->write(reinterpret_cast<const char*>(block.data()), n);
     }
     in.close();
@@ -126,15 +135,16 @@ bool TCryptFile::prepareTarget()
     if (m_inPlace) {
         if (fileNamePart(m_infile).startsWith(kTempName))
             throw Error(QStringLiteral("The file \"%1\" has the name of the cipher's temporary "
-                                       "file and cannot be transformed in place.").arg(m_infile));
+                                       "file and cannot be transformed in place.")
+                            .arg(m_infile));
         return true;
     }
     if (!QFileInfo::exists(m_outfile))
         return true;
     if (QFileInfo(m_outfile).canonicalFilePath() == QFileInfo(m_infile).canonicalFilePath())
         throw Error(QStringLiteral("\"%1\" and \"%2\" are the same file.").arg(m_infile, m_outfile));
-    return m_messages.AskYesNo(QStringLiteral("The target file : ") + fileNamePart(m_outfile)
-                               + QStringLiteral("\ralready exists.\rAny data will be lost.\r\rProceed ?"));
+    return m_messages.AskYesNo(QStringLiteral("The target file : ") + fileNamePart(m_outfile) +
+                               QStringLiteral("\ralready exists.\rAny data will be lost.\r\rProceed ?"));
 }
 
 // KeyWord: the key text up to its first character of code 0, one byte per

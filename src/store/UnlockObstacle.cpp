@@ -18,11 +18,13 @@ QString UnlockObstacle(const QString& databasePath)
     const QByteArray folder = QFile::encodeName(file.absolutePath());
     if (::access(folder.constData(), W_OK) != 0)
         return QStringLiteral("The database \"%1\" cannot be unlocked: its folder is read-only.\r\n"
-                              "The file is left as it was.").arg(databasePath);
+                              "The file is left as it was.")
+            .arg(databasePath);
     if (::access(QFile::encodeName(databasePath).constData(), W_OK) != 0)
         return QStringLiteral("The database \"%1\" cannot be unlocked: the file is read-only.\r\n"
-                              "The file is left as it was.").arg(databasePath);
-    struct statvfs fs {};
+                              "The file is left as it was.")
+            .arg(databasePath);
+    struct statvfs fs { };
     if (::statvfs(folder.constData(), &fs) == 0) {
         const qint64 free = qint64(fs.f_bavail) * qint64(fs.f_frsize);
         if (free < file.size())

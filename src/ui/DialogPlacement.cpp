@@ -34,8 +34,7 @@ void CenterOver(QWidget* owner, QWidget* dialog)
         return;
     }
     const QSize size = dialog->frameGeometry().size();
-    dialog->move(area.left() + area.width() / 2 - size.width() / 2,
-                 area.top() + area.height() / 2 - size.height() / 2);
+    dialog->move(area.left() + area.width() / 2 - size.width() / 2, area.top() + area.height() / 2 - size.height() / 2);
 }
 
 void BeginBusy()

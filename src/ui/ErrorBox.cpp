@@ -8,8 +8,8 @@ namespace lw {
 
 void ShowErrorBox(QWidget* parent, const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle),
-                    QtMessages::displayText(text), QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::Critical, QString::fromLatin1(kApplicationTitle), QtMessages::displayText(text),
+                    QMessageBox::Ok, parent);
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }

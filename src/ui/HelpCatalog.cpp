@@ -39,10 +39,9 @@ HelpCatalog::HelpCatalog(const QString& folder) : folder_(folder)
         contents_.append({page, title});
     for (const auto& [keyword, target] : readPairs(folder_ + QStringLiteral("/index.txt")))
         keywords_.append({keyword, target});
-    std::stable_sort(keywords_.begin(), keywords_.end(),
-                     [](const HelpKeyword& a, const HelpKeyword& b) {
-                         return a.keyword.compare(b.keyword, Qt::CaseInsensitive) < 0;
-                     });
+    std::stable_sort(keywords_.begin(), keywords_.end(), [](const HelpKeyword& a, const HelpKeyword& b) {
+        return a.keyword.compare(b.keyword, Qt::CaseInsensitive) < 0;
+    });
 }
 
 QList<HelpKeyword> HelpCatalog::keywordsMatching(const QString& text) const

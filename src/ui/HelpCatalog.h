@@ -8,14 +8,14 @@ namespace lw {
 
 // A page of the help in the order of the contents.
 struct HelpTopic {
-    QString page;  // "groups.html"
+    QString page; // "groups.html"
     QString title; // "Groups"
 };
 
 // An entry of the keyword index and the place it leads to.
 struct HelpKeyword {
     QString keyword; // "adding a group"
-    QString target;  // "groups.html#new"
+    QString target; // "groups.html#new"
 };
 
 // The help pages built into the program: "contents.txt" lists the topics in

@@ -15,8 +15,7 @@ constexpr int TargetRole = Qt::UserRole;
 
 } // namespace
 
-HelpWindow::HelpWindow(QWidget* parent, const QString& folder)
-    : QWidget(parent, Qt::Window), catalog_(folder)
+HelpWindow::HelpWindow(QWidget* parent, const QString& folder) : QWidget(parent, Qt::Window), catalog_(folder)
 {
     setWindowTitle(tr("Lockwell Help"));
     resize(780, 540);
@@ -64,8 +63,7 @@ HelpWindow::HelpWindow(QWidget* parent, const QString& folder)
     connect(lstKeywords_, &QListWidget::itemClicked, this, &HelpWindow::openItem);
     connect(lstKeywords_, &QListWidget::itemActivated, this, &HelpWindow::openItem);
     connect(txtKeyword_, &QLineEdit::textChanged, this, &HelpWindow::filterKeywords);
-    connect(txtKeyword_, &QLineEdit::returnPressed, this,
-            [this] { openItem(lstKeywords_->currentItem()); });
+    connect(txtKeyword_, &QLineEdit::returnPressed, this, [this] { openItem(lstKeywords_->currentItem()); });
     connect(txtPage_, &QTextBrowser::sourceChanged, this, &HelpWindow::followPage);
 
     filterKeywords(QString());

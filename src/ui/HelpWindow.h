@@ -18,8 +18,7 @@ namespace lw {
 class HelpWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit HelpWindow(QWidget* parent = nullptr,
-                        const QString& folder = QStringLiteral(":/help"));
+    explicit HelpWindow(QWidget* parent = nullptr, const QString& folder = QStringLiteral(":/help"));
 
     // Help > Contents: the topic list and the first page.
     void showContents();

@@ -35,8 +35,7 @@ QString QtFileChooser::run(QFileDialog& dialog)
     return QFileInfo(files.first()).absoluteFilePath();
 }
 
-QString QtFileChooser::openFile(QWidget* parent, const QString& title, const QString& startDir,
-                                const QString& filter)
+QString QtFileChooser::openFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter)
 {
     QFileDialog dialog(parent, title);
     prepare(dialog, startDir, filter);
@@ -47,8 +46,7 @@ QString QtFileChooser::openFile(QWidget* parent, const QString& title, const QSt
     return run(dialog);
 }
 
-QString QtFileChooser::saveFile(QWidget* parent, const QString& title, const QString& startDir,
-                                const QString& filter)
+QString QtFileChooser::saveFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter)
 {
     QFileDialog dialog(parent, title);
     prepare(dialog, startDir, filter);
@@ -59,8 +57,7 @@ QString QtFileChooser::saveFile(QWidget* parent, const QString& title, const QSt
     return run(dialog);
 }
 
-QString QtFileChooser::chooseFolder(QWidget* parent, const QString& title,
-                                    const QString& startDir)
+QString QtFileChooser::chooseFolder(QWidget* parent, const QString& title, const QString& startDir)
 {
     QFileDialog dialog(parent, title);
     prepare(dialog, startDir, QString());

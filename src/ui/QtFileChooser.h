@@ -9,12 +9,9 @@ namespace lw {
 // FileChooser on QFileDialog windows.
 class QtFileChooser : public FileChooser {
 public:
-    QString openFile(QWidget* parent, const QString& title, const QString& startDir,
-                     const QString& filter) override;
-    QString saveFile(QWidget* parent, const QString& title, const QString& startDir,
-                     const QString& filter) override;
-    QString chooseFolder(QWidget* parent, const QString& title,
-                         const QString& startDir) override;
+    QString openFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter) override;
+    QString saveFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter) override;
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& startDir) override;
 
     // The first extension a filter names: "pdb" for "Databases (*.pdb *.bak)",
     // "" when it names none.

@@ -33,7 +33,9 @@ BoxLook lookOf(QtMessages::Kind kind)
 
 } // namespace
 
-QtMessages::QtMessages(QWidget* parent) : parent_(parent) {}
+QtMessages::QtMessages(QWidget* parent) : parent_(parent)
+{
+}
 
 QString QtMessages::displayText(const QString& text)
 {
@@ -41,12 +43,11 @@ QString QtMessages::displayText(const QString& text)
     return shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-std::unique_ptr<QMessageBox> QtMessages::makeBox(Kind kind, const QString& text,
-                                                 QWidget* parent)
+std::unique_ptr<QMessageBox> QtMessages::makeBox(Kind kind, const QString& text, QWidget* parent)
 {
     const BoxLook look = lookOf(kind);
-    auto box = std::make_unique<QMessageBox>(look.icon, QString::fromLatin1(kApplicationTitle),
-                                             displayText(text), look.buttons, parent);
+    auto box = std::make_unique<QMessageBox>(look.icon, QString::fromLatin1(kApplicationTitle), displayText(text),
+                                             look.buttons, parent);
     box->setTextFormat(Qt::PlainText);
     box->setDefaultButton(look.defaultButton);
     box->setEscapeButton(look.escapeButton);

@@ -30,8 +30,7 @@ public:
 
     // The box of one kind, ready to be shown: its icon, buttons, default
     // and escape buttons. Yes (or OK) is the default of every question.
-    static std::unique_ptr<QMessageBox> makeBox(Kind kind, const QString& text,
-                                                QWidget* parent);
+    static std::unique_ptr<QMessageBox> makeBox(Kind kind, const QString& text, QWidget* parent);
 
     // A message as a box shows it: plain text, "\r\n" line breaks as "\n".
     static QString displayText(const QString& text);

@@ -36,8 +36,7 @@ QString sanitized(QString text)
 
 } // namespace
 
-SingleInstance::SingleInstance(QObject* parent)
-    : SingleInstance(defaultName(), defaultFolder(), parent)
+SingleInstance::SingleInstance(QObject* parent) : SingleInstance(defaultName(), defaultFolder(), parent)
 {
 }
 
@@ -97,8 +96,7 @@ bool SingleInstance::tryBecomePrimary()
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, &SingleInstance::acceptConnections);
     if (!server_->listen(serverName()))
-        qWarning("Lockwell: cannot listen on %s: %s", qPrintable(serverName()),
-                 qPrintable(server_->errorString()));
+        qWarning("Lockwell: cannot listen on %s: %s", qPrintable(serverName()), qPrintable(server_->errorString()));
     return true;
 }
 

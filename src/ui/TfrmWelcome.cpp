@@ -15,10 +15,9 @@ namespace lw {
 
 namespace {
 
-const char* const kInfoText =
-    "Lockwell Supports multiple databases!\n\n"
-    "If this is your first time running the program, a database needs to be specified.\n\n"
-    "Would you like to create a password database now?";
+const char* const kInfoText = "Lockwell Supports multiple databases!\n\n"
+                              "If this is your first time running the program, a database needs to be specified.\n\n"
+                              "Would you like to create a password database now?";
 
 QPixmap welcomePicture()
 {
@@ -39,8 +38,7 @@ void paintBackground(QWidget* w, const QColor& color)
 } // namespace
 
 TfrmWelcome::TfrmWelcome(QWidget* owner, std::function<void()> onYes)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      onYes_(std::move(onYes))
+    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), onYes_(std::move(onYes))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(tr("Welcome"));

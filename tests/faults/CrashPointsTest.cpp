@@ -57,8 +57,8 @@ protected:
             whole = false;
         }
         IniFile ini(bench.file("lw.ini"));
-        if (ini.readString("Backup", "dir", "ERROR") != bench.file("backup")
-            || ini.readInt("Backup", "interval", -1) != 1) {
+        if (ini.readString("Backup", "dir", "ERROR") != bench.file("backup") ||
+            ini.readInt("Backup", "interval", -1) != 1) {
             ADD_FAILURE() << "the settings file lost its backup settings";
             f.bytesLost += iniBefore.size();
             whole = false;
@@ -75,8 +75,8 @@ protected:
         // file goes with the close (checked below).
         QStringList inDatabaseFolder;
         for (const QString& name : leftovers)
-            if (!name.startsWith("lw.ini") && !name.startsWith("backup/") && !name.startsWith("alias.ini")
-                && name != "Family.pdb-journal")
+            if (!name.startsWith("lw.ini") && !name.startsWith("backup/") && !name.startsWith("alias.ini") &&
+                name != "Family.pdb-journal")
                 inDatabaseFolder << name;
         EXPECT_TRUE(inDatabaseFolder.isEmpty()) << inDatabaseFolder.join(", ").toStdString();
 
@@ -127,7 +127,8 @@ TEST_P(CrashPoints, NothingIsLostWhereverTheProcessIsKilled)
     QStringList where;
     for (auto it = landedIn.begin(); it != landedIn.end(); ++it)
         where << QString("%1 in %2").arg(it.value()).arg(it.key());
-    std::printf("KILLS %s: %d of %d runs killed (%s)\n", qPrintable(step), f.kills, f.tried, qPrintable(where.join(", ")));
+    std::printf("KILLS %s: %d of %d runs killed (%s)\n", qPrintable(step), f.kills, f.tried,
+                qPrintable(where.join(", ")));
     test::PrintFigures(qPrintable("CrashPoints/" + step), f.tried, f.survived, f.crashes, f.hangs, f.bytesLost);
     EXPECT_GE(f.kills, kKillsPerStep * 2 / 3);
     EXPECT_EQ(f.bytesLost, 0);

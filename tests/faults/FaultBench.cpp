@@ -62,7 +62,10 @@ FaultBench::FaultBench(const QString& folder, int accounts) : folder_(folder), a
     ini.writeBool("SoundOptions", "access", false);
 }
 
-QString FaultBench::file(const QString& name) const { return QDir(folder_).filePath(name); }
+QString FaultBench::file(const QString& name) const
+{
+    return QDir(folder_).filePath(name);
+}
 
 QByteArray FaultBench::read(const QString& name) const
 {
@@ -180,8 +183,8 @@ QStringList FaultBench::temporaryFiles() const
 {
     QStringList out;
     for (const QString& name : QDir(folder_).entryList(QDir::Files | QDir::Hidden | QDir::System))
-        if (name.startsWith("___.~--") || name.startsWith("~f8njid.fee") || name.contains(".~")
-            || name.endsWith("-journal"))
+        if (name.startsWith("___.~--") || name.startsWith("~f8njid.fee") || name.contains(".~") ||
+            name.endsWith("-journal"))
             out << name;
     for (const QString& name : QDir(file("backup")).entryList(QDir::Files | QDir::Hidden))
         if (name.contains(".~"))

@@ -31,11 +31,11 @@ public:
 
     struct Run {
         bool finished = false; // ran to its end without being killed
-        bool killed = false;   // killed by the test
-        bool crashed = false;  // died of a signal the test did not send
-        bool hung = false;     // did not finish within the time limit
+        bool killed = false; // killed by the test
+        bool crashed = false; // died of a signal the test did not send
+        bool hung = false; // did not finish within the time limit
         int exitCode = -1;
-        QStringList lines;     // what it printed
+        QStringList lines; // what it printed
         QString lastPhase() const;
         QString messages() const;
         // Milliseconds from the start to each "PHASE" line, as seen here.
@@ -43,8 +43,7 @@ public:
     };
     // Runs the helper with these arguments after the folder and password.
     // `inChild` runs in the child before the helper starts (limits, identity).
-    Run runHelper(const QStringList& args, const KillPoint& kill = {},
-                  const std::function<void()>& inChild = {}) const;
+    Run runHelper(const QStringList& args, const KillPoint& kill = {}, const std::function<void()>& inChild = {}) const;
 
     // Unlocks the database in this process, counts its accounts and closes it
     // again; -1 when the unlock is refused. `leftovers` receives the names of

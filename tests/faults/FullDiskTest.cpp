@@ -7,8 +7,8 @@
 
 #include <QFile>
 #include <csignal>
-#include <gtest/gtest.h>
 #include <grp.h>
+#include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -46,8 +46,11 @@ qint64 gLost = 0;
 
 class FullDisk : public ::testing::Test {
 protected:
-    FullDisk() : bench(dir.path(), 2000) {}
-    static void TearDownTestSuite() { test::PrintFigures("FullDiskAndReadOnly", gTried, gSurvived, gCrashes, gHangs, gLost); }
+    FullDisk() : bench(dir.path(), 2000) { }
+    static void TearDownTestSuite()
+    {
+        test::PrintFigures("FullDiskAndReadOnly", gTried, gSurvived, gCrashes, gHangs, gLost);
+    }
 
     // One case: the files named must be byte for byte as before, the output
     // must hold `cause`.

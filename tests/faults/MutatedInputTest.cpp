@@ -50,7 +50,8 @@ QByteArray mutate(QByteArray bytes, quint32 seed, qsizetype pageSize)
         bytes.truncate(pos());
         break;
     case 2: // cut at a page boundary, header or not
-        bytes.truncate(qMin(bytes.size(), pageSize * g.bounded(int(bytes.size() / pageSize + 1)) + (seed & 16 ? 4 : 0)));
+        bytes.truncate(
+            qMin(bytes.size(), pageSize * g.bounded(int(bytes.size() / pageSize + 1)) + (seed & 16 ? 4 : 0)));
         break;
     case 3: { // a run of zeros
         const qsizetype at = pos();
@@ -105,13 +106,14 @@ void writeAll(const QString& path, const QByteArray& bytes)
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
-const QByteArray kSettings = "[Options]\r\nautocase=1\r\nmaximized=0\r\nscreenpos=1\r\nscreenleft=10\r\n"
-                             "screentop=20\r\nscreenwidth=800\r\nscreenheight=600\r\nwarn=0\r\nEditing=1\r\n"
-                             "[ExpireOptions]\r\nremind=0\r\n[SoundOptions]\r\nbuttons=1\r\naccess=1\r\n"
-                             "[Generator]\r\nEasy=1\r\nLength=12\r\nCase=2\r\nLetter=1\r\nNumber=1\r\nSpecial=0\r\n"
-                             "[PrintOptions]\r\ntitle=My accounts\r\ndate=1\r\none=1\r\ntype=0\r\nconcise=0\r\n"
-                             "[SearchOptions]\r\nindex=2\r\n[SearchDir]\r\ndir=/home/ann\r\n"
-                             "[Backup]\r\ndir=/home/ann/backup\r\nmode=YES\r\ninterval=3\r\ncount=2\r\nConfirmation=1\r\n";
+const QByteArray kSettings =
+    "[Options]\r\nautocase=1\r\nmaximized=0\r\nscreenpos=1\r\nscreenleft=10\r\n"
+    "screentop=20\r\nscreenwidth=800\r\nscreenheight=600\r\nwarn=0\r\nEditing=1\r\n"
+    "[ExpireOptions]\r\nremind=0\r\n[SoundOptions]\r\nbuttons=1\r\naccess=1\r\n"
+    "[Generator]\r\nEasy=1\r\nLength=12\r\nCase=2\r\nLetter=1\r\nNumber=1\r\nSpecial=0\r\n"
+    "[PrintOptions]\r\ntitle=My accounts\r\ndate=1\r\none=1\r\ntype=0\r\nconcise=0\r\n"
+    "[SearchOptions]\r\nindex=2\r\n[SearchDir]\r\ndir=/home/ann\r\n"
+    "[Backup]\r\ndir=/home/ann/backup\r\nmode=YES\r\ninterval=3\r\ncount=2\r\nConfirmation=1\r\n";
 
 TEST(MutatedInput, SettingsFilesNeverCrashHangOrLoseALine)
 {

@@ -73,7 +73,7 @@ struct SaveCase {
     bool stillEditing;
 };
 
-class SaveQuestion : public DataModuleTest, public ::testing::WithParamInterface<SaveCase> {};
+class SaveQuestion : public DataModuleTest, public ::testing::WithParamInterface<SaveCase> { };
 
 TEST_P(SaveQuestion, AnswersDecideWhatIsStoredAndWhetherTheMoveHappens)
 {
@@ -239,7 +239,7 @@ struct FindCase {
     QStringList found;
 };
 
-class Find : public DataModuleTest, public ::testing::WithParamInterface<FindCase> {};
+class Find : public DataModuleTest, public ::testing::WithParamInterface<FindCase> { };
 
 TEST_P(Find, BindsTheTypedTextAndKeepsItsWildcards)
 {
@@ -255,21 +255,16 @@ TEST_P(Find, BindsTheTypedTextAndKeepsItsWildcards)
     EXPECT_EQ(found, c.found);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Find,
-    ::testing::Values(FindCase{0, "\"quoted\"", {"Mail \"quoted\" box"}},
-                      FindCase{0, "\") OR 1=1 OR (\"", {}},
-                      FindCase{0, "misc", {"Locker 42"}},
-                      FindCase{0, "##", {"Locker 42", "plain"}},
-                      FindCase{1, "EMAIL", {"Mail \"quoted\" box", "plain"}},
-                      FindCase{2, "lock*2", {"Locker 42"}},
-                      FindCase{6, "pin", {"plain"}},
-                      FindCase{4, "x", {}},
-                      // Pasted characters the typing filter would have kept out.
-                      FindCase{2, "'", {"it's"}},
-                      FindCase{2, "%", {"half% off"}},
-                      FindCase{2, "_", {"snake_case"}},
-                      FindCase{2, "[", {"[box"}}));
+INSTANTIATE_TEST_SUITE_P(Texts, Find,
+                         ::testing::Values(FindCase{0, "\"quoted\"", {"Mail \"quoted\" box"}},
+                                           FindCase{0, "\") OR 1=1 OR (\"", {}}, FindCase{0, "misc", {"Locker 42"}},
+                                           FindCase{0, "##", {"Locker 42", "plain"}},
+                                           FindCase{1, "EMAIL", {"Mail \"quoted\" box", "plain"}},
+                                           FindCase{2, "lock*2", {"Locker 42"}}, FindCase{6, "pin", {"plain"}},
+                                           FindCase{4, "x", {}},
+                                           // Pasted characters the typing filter would have kept out.
+                                           FindCase{2, "'", {"it's"}}, FindCase{2, "%", {"half% off"}},
+                                           FindCase{2, "_", {"snake_case"}}, FindCase{2, "[", {"[box"}}));
 
 TEST_F(DataModuleTest, BadRequestsFailClearlyAndWriteNothing)
 {

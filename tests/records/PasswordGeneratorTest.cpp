@@ -17,7 +17,7 @@ namespace {
 // request after the script ran out fails the test.
 class ScriptedDraws {
 public:
-    explicit ScriptedDraws(std::vector<quint32> values) : values_(values.begin(), values.end()) {}
+    explicit ScriptedDraws(std::vector<quint32> values) : values_(values.begin(), values.end()) { }
 
     DrawBelow source()
     {
@@ -73,7 +73,7 @@ const EasyCase kEasyCases[] = {
     {"WordOnly", EasyType::WordOnly, {1}, {3}, "bravo"},
 };
 
-class EasyCases : public ::testing::TestWithParam<EasyCase> {};
+class EasyCases : public ::testing::TestWithParam<EasyCase> { };
 
 TEST_P(EasyCases, DrawsWordsAndADigitBelowNineInOrder)
 {
@@ -124,14 +124,16 @@ const HardCase kHardCases[] = {
     {"MixedLetters", {true, false, false}, LetterCase::Mixed, 52, range('A', 'Z') + range('a', 'z')},
     {"Digits", {false, true, false}, LetterCase::Upper, 12, range('0', '9') + "01"},
     {"Specials", {false, false, true}, LetterCase::Lower, 32, kSpecials},
-    {"DigitsAndUpper", {true, true, false}, LetterCase::Upper, 62,
-     range('0', '9') + range('A', 'Z') + range('A', 'Z')},
+    {"DigitsAndUpper", {true, true, false}, LetterCase::Upper, 62, range('0', '9') + range('A', 'Z') + range('A', 'Z')},
     {"Everything", {true, true, true}, LetterCase::Mixed, 94, range('!', '~')},
-    {"EverythingLower", {true, true, true}, LetterCase::Lower, 94,
+    {"EverythingLower",
+     {true, true, true},
+     LetterCase::Lower,
+     94,
      range('!', '@') + range('a', 'z') + range('[', '`') + range('a', 'z') + range('{', '~')},
 };
 
-class HardCases : public ::testing::TestWithParam<HardCase> {};
+class HardCases : public ::testing::TestWithParam<HardCase> { };
 
 TEST_P(HardCases, KeepsOnlyAllowedCodesInTheChosenCase)
 {

@@ -10,8 +10,14 @@ using namespace lw::test;
 
 namespace {
 
-ReportTemplate full(bool onePerPage) { return prepared(ppRptPasswords(), onePerPage); }
-ReportTemplate concise(bool onePerPage) { return prepared(ppRptConcise(), onePerPage); }
+ReportTemplate full(bool onePerPage)
+{
+    return prepared(ppRptPasswords(), onePerPage);
+}
+ReportTemplate concise(bool onePerPage)
+{
+    return prepared(ppRptConcise(), onePerPage);
+}
 
 struct PageCountCase {
     const char* report;
@@ -24,9 +30,9 @@ struct PageCountCase {
 // page. Concise: 254001 a page, 7144 title, 10054 header, 4233 an account:
 // 55 on the first page, 60 on the others.
 const PageCountCase kPageCounts[] = {
-    {"full", 1, 1},    {"full", 8, 1},    {"full", 9, 2},      {"full", 10, 2},   {"full", 17, 3},
-    {"full", 500, 63}, {"concise", 1, 1}, {"concise", 9, 1},   {"concise", 10, 1}, {"concise", 55, 1},
-    {"concise", 56, 2}, {"concise", 500, 9},
+    {"full", 1, 1},     {"full", 8, 1},     {"full", 9, 2},     {"full", 10, 2},
+    {"full", 17, 3},    {"full", 500, 63},  {"concise", 1, 1},  {"concise", 9, 1},
+    {"concise", 10, 1}, {"concise", 55, 1}, {"concise", 56, 2}, {"concise", 500, 9},
 };
 
 TEST(ReportLayout, PageCountsFollowTheBandHeights)
@@ -67,8 +73,8 @@ TEST(ReportLayout, AGroupThatDoesNotFitStartsOnTheNextPageUnlessNoPageHoldsIt)
         int mailAccounts;
         int mailHeaderPage;
     } cases[] = {
-        {3, 1},  // 7144 + 3 * 29898 fits in the rest of the page
-        {4, 2},  // does not fit here, fits on an empty page
+        {3, 1}, // 7144 + 3 * 29898 fits in the rest of the page
+        {4, 2}, // does not fit here, fits on an empty page
         {10, 1}, // fits on no page: starts at once and continues
     };
     for (const Case& c : cases) {
@@ -174,19 +180,16 @@ struct TitleCase {
 TEST(ReportLayout, TheTitleBandShowsWithATitleOrTheDate)
 {
     const TitleCase cases[] = {
-        {false, "", false, nullptr, false},
-        {false, " \t ", false, nullptr, false},
-        {true, "", true, nullptr, true},
-        {false, "Mine", true, "Mine", false},
-        {true, "  Mine ", true, "Mine", true},
+        {false, "", false, nullptr, false},   {false, " \t ", false, nullptr, false}, {true, "", true, nullptr, true},
+        {false, "Mine", true, "Mine", false}, {true, "  Mine ", true, "Mine", true},
     };
     for (const TitleCase& c : cases) {
         for (ReportTemplate t : {ppRptPasswords(), ppRptConcise()}) {
             BeforePrint(t, {c.printDate, c.title, true, QDate(2026, 3, 4), u'-'});
             const ReportLayout layout = LayOutReport(t, accountsIn("Bank", 1));
             const ReportPage& page = layout.pages.at(0);
-            const std::string what = t.name.toStdString() + " date " + (c.printDate ? "on" : "off") + " title \"" +
-                                     c.title + "\"";
+            const std::string what =
+                t.name.toStdString() + " date " + (c.printDate ? "on" : "off") + " title \"" + c.title + "\"";
             EXPECT_EQ(bandsOf(page, BandKind::Title), c.bandShown ? 1 : 0) << what;
             EXPECT_EQ(textsOf(page, t.titleLabel), c.titleText ? QStringList{c.titleText} : QStringList()) << what;
             EXPECT_EQ(textsOf(page, t.dateLabel), c.dateShown ? QStringList{"03-04-2026"} : QStringList()) << what;

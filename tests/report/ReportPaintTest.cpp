@@ -21,8 +21,8 @@ TEST(ReportFonts, TheTemplateFamiliesResolveToTheirMetricCompatibleStandIns)
     const struct {
         const char* named;
         const char* installed;
-    } cases[] = {{"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"},
-                 {"Courier New", "Liberation Mono"}};
+    } cases[] = {
+        {"Arial", "Liberation Sans"}, {"Times New Roman", "Liberation Serif"}, {"Courier New", "Liberation Mono"}};
     for (const auto& c : cases) {
         EXPECT_EQ(InstalledFamily(c.named), c.installed);
         EXPECT_EQ(QFontInfo(ReportFont({c.named, 9, Qt::black, false})).family(), c.installed)
@@ -52,8 +52,8 @@ TEST(ReportPainter, APdfHoldsEveryPageInOrder)
     const QStringList pages = PdfPageTexts(path);
     ASSERT_EQ(pages.size(), 2) << "is poppler-utils installed?";
     EXPECT_TRUE(InOrder(pages[0], {"My accounts", "12/11/2026", "Bank", "Bank account 001", "ID:", "user1",
-                                   "Assigned:", "01/31/2026", "Password:", "pw1", "Internet:",
-                                   "https://bank.example", "Bank account 002"}))
+                                   "Assigned:", "01/31/2026", "Password:", "pw1", "Internet:", "https://bank.example",
+                                   "Bank account 002"}))
         << pages[0].toStdString();
     EXPECT_FALSE(pages[0].contains("Mail"));
     EXPECT_TRUE(InOrder(pages[1], {"Mail", "Mail account 001", "user1", "pw1"})) << pages[1].toStdString();
@@ -63,8 +63,8 @@ TEST(ReportPainter, OnlyThePagesInTheDevicesRangesArePainted)
 {
     TempDir dir;
     const QString path = dir.file("range.pdf");
-    const ReportLayout layout = LayOutReport(prepared(ppRptConcise(), true), joined({accountsIn("Bank", 1),
-                                             accountsIn("Mail", 1), accountsIn("Shop", 1)}));
+    const ReportLayout layout = LayOutReport(
+        prepared(ppRptConcise(), true), joined({accountsIn("Bank", 1), accountsIn("Mail", 1), accountsIn("Shop", 1)}));
     ASSERT_EQ(layout.pageCount(), 3);
     {
         QPdfWriter pdf(path);

@@ -1,5 +1,5 @@
-#include "settings/Error.h"
 #include "settings/IniFile.h"
+#include "settings/Error.h"
 #include "support/TempDir.h"
 
 #include <QDir>
@@ -38,7 +38,7 @@ struct ReadCase {
     bool expectBool;
 };
 
-class IniReadTest : public IniFileTest, public ::testing::WithParamInterface<ReadCase> {};
+class IniReadTest : public IniFileTest, public ::testing::WithParamInterface<ReadCase> { };
 
 TEST_P(IniReadTest, ReadsValueOrCallersDefault)
 {
@@ -50,27 +50,26 @@ TEST_P(IniReadTest, ReadsValueOrCallersDefault)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, IniReadTest,
-    ::testing::Values(
-        ReadCase{"NamesIgnoreCase", kSample, "options", "MAXIMIZED", 7, 1, false, true},
-        ReadCase{"TwoIsTrue", "[A]\nk=2\n", "A", "k", 7, 2, false, true},
-        ReadCase{"ZeroIsFalse", "[A]\nk=0\n", "A", "k", 7, 0, true, false},
-        ReadCase{"NegativeIsTrue", "[A]\nk=-3\n", "A", "k", 7, -3, false, true},
-        ReadCase{"WordReadsDefault", "[A]\nk=yes\n", "A", "k", 7, 7, true, true},
-        ReadCase{"WordReadsDefaultFalse", "[A]\nk=true\n", "A", "k", 7, 7, false, false},
-        ReadCase{"TrailingGarbage", "[A]\nk=12abc\n", "A", "k", 7, 7, false, false},
-        ReadCase{"EmptyValue", "[A]\nk=\n", "A", "k", 7, 7, true, true},
-        ReadCase{"AbsentKey", kSample, "Options", "screenpos", 7, 7, true, true},
-        ReadCase{"KeyOfOtherSection", kSample, "Options", "Length", 7, 7, false, false},
-        ReadCase{"KeyBeforeAnySection", "k=5\n[A]\n", "A", "k", 7, 7, false, false},
-        ReadCase{"FirstOfTwoWins", "[A]\nk=1\nk=9\n", "A", "k", 7, 1, false, true},
-        ReadCase{"CommentedOut", "[A]\n;k=5\n", "A", "k", 7, 7, false, false},
-        ReadCase{"CrLfAndBlanks", "[A]\r\n  k =  42  \r\n", "A", "k", 7, 42, false, true},
-        ReadCase{"NoFinalLineEnd", "[A]\nk=3", "A", "k", 7, 3, false, true},
-        ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[A]\nk=4\n", "A", "k", 7, 4, false, true},
-        ReadCase{"NulBytes", QByteArray("[A]\n\0\0k=5\n\0", 11), "A", "k", 7, 7, true, true},
-        ReadCase{"RandomBytes", lw::test::randomBytes(4096, 3), "A", "k", 7, 7, true, true},
-        ReadCase{"HugeLine", "[A]\n" + QByteArray((1 << 20) - 64, 'x') + "\nk=8\n", "A", "k", 7, 8, false,
-                 true}),
+    ::testing::Values(ReadCase{"NamesIgnoreCase", kSample, "options", "MAXIMIZED", 7, 1, false, true},
+                      ReadCase{"TwoIsTrue", "[A]\nk=2\n", "A", "k", 7, 2, false, true},
+                      ReadCase{"ZeroIsFalse", "[A]\nk=0\n", "A", "k", 7, 0, true, false},
+                      ReadCase{"NegativeIsTrue", "[A]\nk=-3\n", "A", "k", 7, -3, false, true},
+                      ReadCase{"WordReadsDefault", "[A]\nk=yes\n", "A", "k", 7, 7, true, true},
+                      ReadCase{"WordReadsDefaultFalse", "[A]\nk=true\n", "A", "k", 7, 7, false, false},
+                      ReadCase{"TrailingGarbage", "[A]\nk=12abc\n", "A", "k", 7, 7, false, false},
+                      ReadCase{"EmptyValue", "[A]\nk=\n", "A", "k", 7, 7, true, true},
+                      ReadCase{"AbsentKey", kSample, "Options", "screenpos", 7, 7, true, true},
+                      ReadCase{"KeyOfOtherSection", kSample, "Options", "Length", 7, 7, false, false},
+                      ReadCase{"KeyBeforeAnySection", "k=5\n[A]\n", "A", "k", 7, 7, false, false},
+                      ReadCase{"FirstOfTwoWins", "[A]\nk=1\nk=9\n", "A", "k", 7, 1, false, true},
+                      ReadCase{"CommentedOut", "[A]\n;k=5\n", "A", "k", 7, 7, false, false},
+                      ReadCase{"CrLfAndBlanks", "[A]\r\n  k =  42  \r\n", "A", "k", 7, 42, false, true},
+                      ReadCase{"NoFinalLineEnd", "[A]\nk=3", "A", "k", 7, 3, false, true},
+                      ReadCase{"ByteOrderMark", "\xEF\xBB\xBF[A]\nk=4\n", "A", "k", 7, 4, false, true},
+                      ReadCase{"NulBytes", QByteArray("[A]\n\0\0k=5\n\0", 11), "A", "k", 7, 7, true, true},
+                      ReadCase{"RandomBytes", lw::test::randomBytes(4096, 3), "A", "k", 7, 7, true, true},
+                      ReadCase{"HugeLine", "[A]\n" + QByteArray((1 << 20) - 64, 'x') + "\nk=8\n", "A", "k", 7, 8, false,
+                               true}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST_F(IniFileTest, MissingOrUnreadableFileReadsDefaults)

@@ -28,7 +28,7 @@ protected:
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files | QDir::System | QDir::Hidden); }
     static mode_t modeOf(const QString& p)
     {
-        struct stat st {};
+        struct stat st { };
         ::lstat(QFile::encodeName(p).constData(), &st);
         return st.st_mode;
     }

@@ -1,5 +1,5 @@
-#include "settings/Error.h"
 #include "store/AccessLog.h"
+#include "settings/Error.h"
 #include "store/AliasStore.h"
 #include "support/FakeClock.h"
 #include "support/TempDir.h"

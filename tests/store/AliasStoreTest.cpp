@@ -26,8 +26,7 @@ TEST(AliasStore, StoresPathWithExclusiveFlagAcrossInstances)
     AliasStore later(dir.path());
     EXPECT_EQ(later.GetDatabasePath(), dir.file("Family.pdb"));
     EXPECT_TRUE(later.IsDatabaseConfigured());
-    EXPECT_EQ(dir.read("alias.ini"), "[lw]\nPath=" + dir.file("Family.pdb").toUtf8()
-                                         + "\nExclusive=True\n");
+    EXPECT_EQ(dir.read("alias.ini"), "[lw]\nPath=" + dir.file("Family.pdb").toUtf8() + "\nExclusive=True\n");
 }
 
 TEST(AliasStore, ConfiguredOnlyWhenThePathNamesAFile)

@@ -81,8 +81,8 @@ TEST_F(AutomaticBackupTest, ModeMatchesYesInAnyCase)
     const struct {
         const char* mode;
         bool backs;
-    } cases[] = {{"yes", true}, {"Yes", true}, {"YES", true}, {"NO", false}, {"", false},
-                 {"Yess", false}, {"1", false}};
+    } cases[] = {{"yes", true}, {"Yes", true},   {"YES", true}, {"NO", false},
+                 {"", false},   {"Yess", false}, {"1", false}};
     for (const auto& c : cases) {
         QFile::remove(dir.file("backup/Family.pdb"));
         settings.writeString("Backup", "mode", c.mode);
@@ -151,8 +151,7 @@ TEST_F(AutomaticBackupTest, FailedCopyIsReportedAndStaysDue)
     schedule(2, 2);
     close();
     close();
-    EXPECT_EQ(messages.texts(), QStringList({"Error - Source File not found",
-                                             "Error - Source File not found"}));
+    EXPECT_EQ(messages.texts(), QStringList({"Error - Source File not found", "Error - Source File not found"}));
     EXPECT_EQ(count(), 2);
 }
 

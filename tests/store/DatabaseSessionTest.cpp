@@ -1,10 +1,10 @@
+#include "store/DatabaseSession.h"
 #include "settings/Error.h"
 #include "store/AccessLog.h"
 #include "store/AliasStore.h"
 #include "store/Compaction.h"
 #include "store/Connection.h"
 #include "store/DatabaseFileCipher.h"
-#include "store/DatabaseSession.h"
 #include "store/Schema.h"
 #include "store/TCryptFile.h"
 #include "support/FakeClock.h"
@@ -42,8 +42,8 @@ TEST_F(Session, OpeningANewDatabaseRunsEveryStepInOrder)
 {
     session.OpenDatabase("secret1");
     EXPECT_TRUE(session.isOpen());
-    EXPECT_EQ(hooks.calls, (QStringList{"ShowDatabaseOpen", "Enable", "OpenQueries", "ApplyDisplayRules",
-                                        "ShowExpiredReminder"}));
+    EXPECT_EQ(hooks.calls,
+              (QStringList{"ShowDatabaseOpen", "Enable", "OpenQueries", "ApplyDisplayRules", "ShowExpiredReminder"}));
     EXPECT_EQ(sounds.played, QStringList{"GRANT"});
     EXPECT_EQ(logLines(), QStringList{"03/07/2001 12:05 AM ... Family ... success"});
     EXPECT_EQ(session.CurrentMasterPassword(), "secret1");
@@ -55,8 +55,8 @@ TEST_F(Session, ClosingCountsDownAndScramblesWithTheMasterPassword)
     hooks.calls.clear();
     session.CloseDatabase();
     EXPECT_FALSE(session.isOpen());
-    EXPECT_EQ(hooks.calls, (QStringList{"SavePendingEdits", "CloseQueries", "ClearStatus", "Disable",
-                                        "ShowDatabaseClosed"}));
+    EXPECT_EQ(hooks.calls,
+              (QStringList{"SavePendingEdits", "CloseQueries", "ClearStatus", "Disable", "ShowDatabaseClosed"}));
     EXPECT_EQ(header(), keyWord("secr") + quint32(kProgramIntKey));
     EXPECT_EQ(session.CurrentMasterPassword(), "secret1");
 
@@ -129,8 +129,8 @@ TEST_F(Session, AFailureAfterConnectingIsARefusalThatUndoesTheUnlock)
 {
     hooks.failOn = "OpenQueries";
     EXPECT_THROW(session.OpenDatabase("secret1"), SilentAbort);
-    EXPECT_EQ(logLines(), (QStringList{"03/07/2001 12:05 AM ... Family ... success",
-                                       "03/07/2001 12:05 AM ... Family ... failed"}));
+    EXPECT_EQ(logLines(),
+              (QStringList{"03/07/2001 12:05 AM ... Family ... success", "03/07/2001 12:05 AM ... Family ... failed"}));
     EXPECT_EQ(sounds.played, (QStringList{"GRANT", "DENY"}));
     EXPECT_FALSE(session.isOpen());
     hooks.failOn.clear();

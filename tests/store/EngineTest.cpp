@@ -59,18 +59,15 @@ TEST_F(Engine, RunsTheProgramsQueryDialect)
              " (2, 'Zoo', 'y', NULL), (2, 'éclair', 'z', NULL);");
     // Double-quoted literals, case-insensitive = for every letter, a trailing ";".
     EXPECT_EQ(column(*db, "select Description from passwords where ID = \"ärger\";"), QStringList{"Bank"});
-    EXPECT_EQ(column(*db, "select Description from passwords where Description Like \"*PP*\";"),
-              QStringList{"apple"});
+    EXPECT_EQ(column(*db, "select Description from passwords where Description Like \"*PP*\";"), QStringList{"apple"});
     // Now() comes from the clock, in local time, and compares with stored dates.
     clock.time = QDateTime(QDate(2026, 12, 11), QTime(9, 30));
-    EXPECT_EQ(column(*db, "select Description from passwords where ExpireDate <= Now();"),
-              QStringList{"Bank"});
+    EXPECT_EQ(column(*db, "select Description from passwords where ExpireDate <= Now();"), QStringList{"Bank"});
     // Ordering ignores case, also of letters beyond ASCII.
     db->exec("INSERT INTO Passwords (GroupID, Description) VALUES (3, 'Éclat');");
     EXPECT_EQ(column(*db, "select Description from passwords order by Description"),
               (QStringList{"apple", "Bank", "Zoo", "éclair", "Éclat"}));
-    EXPECT_EQ(column(*db, "select Name from groups where Name = \"MISC accounts\""),
-              QStringList{"Misc Accounts"});
+    EXPECT_EQ(column(*db, "select Name from groups where Name = \"MISC accounts\""), QStringList{"Misc Accounts"});
 }
 
 TEST_F(Engine, RefusesOverlongAndEmptyTextsWithAClearMessage)
@@ -92,13 +89,11 @@ TEST_F(Engine, AccountsFollowTheirGroupAndKeepTheirNumber)
 {
     auto db = openDb();
     db->exec("INSERT INTO Passwords (GroupID, Description) VALUES (1, 'a'), (2, 'b'), (1, 'c');");
-    EXPECT_EQ(column(*db, "select PasswordID from passwords order by PasswordID"),
-              (QStringList{"1", "2", "3"}));
+    EXPECT_EQ(column(*db, "select PasswordID from passwords order by PasswordID"), (QStringList{"1", "2", "3"}));
     db->exec("UPDATE Passwords SET GroupID = 3 WHERE PasswordID = 3;");
     EXPECT_EQ(db->scalar("select PasswordID from passwords where GroupID = 3").toInt(), 3);
     db->exec("DELETE FROM Groups WHERE GroupID = 1;");
-    EXPECT_EQ(column(*db, "select Description from passwords order by Description"),
-              (QStringList{"b", "c"}));
+    EXPECT_EQ(column(*db, "select Description from passwords order by Description"), (QStringList{"b", "c"}));
     EXPECT_THROW(db->exec("INSERT INTO Passwords (GroupID, Description) VALUES (99, 'orphan');"), SqlError);
 }
 
@@ -177,7 +172,7 @@ QByteArray plainSqlite(const QString& dirPath)
     return f.readAll();
 }
 
-class BadDatabaseFile : public ::testing::TestWithParam<BadFile> {};
+class BadDatabaseFile : public ::testing::TestWithParam<BadFile> { };
 
 TEST_P(BadDatabaseFile, IsRefusedAndLeftAsItWas)
 {
@@ -197,17 +192,16 @@ TEST_P(BadDatabaseFile, IsRefusedAndLeftAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadDatabaseFile,
-    ::testing::Values(
-        BadFile{"empty", [](const QString&) { return QByteArray(); }},
-        BadFile{"threeBytes", [](const QString&) { return QByteArray("abc"); }},
-        BadFile{"random", [](const QString&) { return test::randomBytes(8192, 7); }},
-        BadFile{"truncated",
-                [](const QString& good) {
-                    QFile f(good);
-                    f.open(QIODevice::ReadOnly);
-                    return f.readAll().left(1500);
-                }},
-        BadFile{"plainSqlite", [](const QString& good) { return plainSqlite(QFileInfo(good).path()); }}),
+    ::testing::Values(BadFile{"empty", [](const QString&) { return QByteArray(); }},
+                      BadFile{"threeBytes", [](const QString&) { return QByteArray("abc"); }},
+                      BadFile{"random", [](const QString&) { return test::randomBytes(8192, 7); }},
+                      BadFile{"truncated",
+                              [](const QString& good) {
+                                  QFile f(good);
+                                  f.open(QIODevice::ReadOnly);
+                                  return f.readAll().left(1500);
+                              }},
+                      BadFile{"plainSqlite", [](const QString& good) { return plainSqlite(QFileInfo(good).path()); }}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

@@ -21,7 +21,10 @@ namespace {
 const QString kTemp = QStringLiteral("___.~--");
 const QString kDb = QStringLiteral("db.pdb");
 
-quint32 keyWordOf(const char (&text)[5]) { return qFromLittleEndian<quint32>(text); }
+quint32 keyWordOf(const char (&text)[5])
+{
+    return qFromLittleEndian<quint32>(text);
+}
 
 // The scrambled form built byte by byte from the generator.
 QByteArray scrambled(QByteArray plain, quint32 keyWord, qint32 intKey = kProgramIntKey)
@@ -59,7 +62,7 @@ TEST_F(FileCipherTest, ScramblesAKnownVector)
     EXPECT_TRUE(messages.boxes.empty());
 }
 
-class FileCipherRoundTrip : public FileCipherTest, public testing::WithParamInterface<int> {};
+class FileCipherRoundTrip : public FileCipherTest, public testing::WithParamInterface<int> { };
 
 TEST_P(FileCipherRoundTrip, ScramblesInPlaceAndBack)
 {
@@ -82,13 +85,16 @@ INSTANTIATE_TEST_SUITE_P(Sizes, FileCipherRoundTrip, testing::Values(0, 1, 16383
 
 TEST_F(FileCipherTest, HeaderCarriesTheKeyWordOfTheKeyText)
 {
-    struct Case { QString password; quint32 keyWord; };
+    struct Case {
+        QString password;
+        quint32 keyWord;
+    };
     const Case cases[] = {
         {"", 0},
-        {"ab", 0x6261},                                      // padded with zero bytes
+        {"ab", 0x6261}, // padded with zero bytes
         {"abcd", 0x64636261},
-        {QString::fromUtf8("\u00e9\u20acxy"), 0x797880e9},   // Windows-1252 bytes
-        {QString::fromLatin1("a\0cd", 4), 0x61},                         // stops at code 0
+        {QString::fromUtf8("\u00e9\u20acxy"), 0x797880e9}, // Windows-1252 bytes
+        {QString::fromLatin1("a\0cd", 4), 0x61}, // stops at code 0
     };
     for (const Case& c : cases) {
         dir.write(kDb, "");
@@ -135,7 +141,10 @@ TEST_F(FileCipherTest, DoubleScramblingNeedsTwoDescramblings)
 TEST_F(FileCipherTest, DescramblingAFileWithoutOurHeaderChangesNothing)
 {
     const QByteArray plain = test::randomBytes(5000, 8);
-    const struct { const char* what; QByteArray content; } cases[] = {
+    const struct {
+        const char* what;
+        QByteArray content;
+    } cases[] = {
         {"plain file", plain},
         {"other key text", scrambled(plain, keyWordOf("abce"))},
         {"other integer key", scrambled(plain, keyWordOf("abcd"), 12345)},
@@ -199,7 +208,7 @@ TEST_F(FileCipherTest, SettersRefuseInvalidValuesAndKeepTheOldOnes)
     EXPECT_EQ(messages.texts(), QStringList({"Max. length 4 characters", "Value not allowed", "Value not allowed"}));
 }
 
-class FileCipherOverwrite : public FileCipherTest, public testing::WithParamInterface<bool> {};
+class FileCipherOverwrite : public FileCipherTest, public testing::WithParamInterface<bool> { };
 
 TEST_P(FileCipherOverwrite, AsksBeforeReplacingAnotherFile)
 {
@@ -238,7 +247,10 @@ TEST_F(FileCipherTest, FailedWriteLeavesTheOriginalComplete)
 {
     const QByteArray plain = test::randomBytes(50000, 10);
     const QByteArray scrambledFile = scrambled(plain, keyWordOf("abcd"));
-    const struct { bool encrypt; qint64 limit; } cases[] = {
+    const struct {
+        bool encrypt;
+        qint64 limit;
+    } cases[] = {
         {true, 0}, {true, 4}, {true, 20000}, {true, 50003}, {false, 0}, {false, 16384}, {false, 49999},
     };
     for (const auto& c : cases) {

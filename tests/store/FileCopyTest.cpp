@@ -14,8 +14,7 @@ using lw::test::TempDir;
 
 namespace {
 
-const QString kCopyFailed =
-    "Error - An Error occured while copying. Check available space on  target drive ";
+const QString kCopyFailed = "Error - An Error occured while copying. Check available space on  target drive ";
 
 // A socket on the file system: it exists, but no one can open it for reading.
 void makeSocket(const QString& path)
@@ -54,7 +53,7 @@ struct FailureCase {
     const char* result;
 };
 
-class CopyFailureTest : public FileCopyTest, public ::testing::WithParamInterface<FailureCase> {};
+class CopyFailureTest : public FileCopyTest, public ::testing::WithParamInterface<FailureCase> { };
 
 TEST_P(CopyFailureTest, ReportsTheFirstCheckThatFails)
 {
@@ -70,18 +69,13 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CopyFailureTest,
     ::testing::Values(
         FailureCase{"SamePath", "source.pdb", "source.pdb", "Error - Source is same as Target"},
-        FailureCase{"SamePathMissingSource", "none.pdb", "none.pdb",
-                    "Error - Source is same as Target"},
+        FailureCase{"SamePathMissingSource", "none.pdb", "none.pdb", "Error - Source is same as Target"},
         FailureCase{"MissingSource", "none.pdb", "old.pdb", "Error - Source File not found"},
         FailureCase{"SourceIsAFolder", "folder", "old.pdb", "Error - Source File not found"},
-        FailureCase{"MissingSourceAndTargetFolder", "none.pdb", "gone/x.pdb",
-                    "Error - Source File not found"},
-        FailureCase{"MissingTargetFolder", "source.pdb", "gone/x.pdb",
-                    "Error - Target Directory not found"},
-        FailureCase{"TargetFolderIsAFile", "source.pdb", "old.pdb/x.pdb",
-                    "Error - Target Directory not found"},
-        FailureCase{"SourceCannotBeOpened", "socket", "old.pdb",
-                    "Error - Source file is in use. It cannot be opened"},
+        FailureCase{"MissingSourceAndTargetFolder", "none.pdb", "gone/x.pdb", "Error - Source File not found"},
+        FailureCase{"MissingTargetFolder", "source.pdb", "gone/x.pdb", "Error - Target Directory not found"},
+        FailureCase{"TargetFolderIsAFile", "source.pdb", "old.pdb/x.pdb", "Error - Target Directory not found"},
+        FailureCase{"SourceCannotBeOpened", "socket", "old.pdb", "Error - Source file is in use. It cannot be opened"},
         FailureCase{"TargetIsAFolder", "source.pdb", "folder",
                     "Error - Target file is in use or is read-only. It cannot be overwritten"}),
     [](const auto& testInfo) { return std::string(testInfo.param.name); });

@@ -1,5 +1,5 @@
-#include "store/CipherKernel.h"
 #include "store/RandomGenerator.h"
+#include "store/CipherKernel.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -20,7 +20,10 @@ QByteArray perByte(QByteArray data, quint32 seed, int sign, quint32* endState)
     return data;
 }
 
-uchar* bytes(QByteArray& a) { return reinterpret_cast<uchar*>(a.data()); }
+uchar* bytes(QByteArray& a)
+{
+    return reinterpret_cast<uchar*>(a.data());
+}
 
 // Every code path of the kernel this processor can run.
 std::vector<cipher::Path> paths()
@@ -45,7 +48,12 @@ TEST(RandomGenerator, DrawsTheKnownSequenceFromSeedZero)
 
 TEST(RandomGenerator, ReturnsTheUpperHalfOfTheFullProduct)
 {
-    struct Case { quint32 seed; int n; int expected; quint32 next; };
+    struct Case {
+        quint32 seed;
+        int n;
+        int expected;
+        quint32 next;
+    };
     // The seeds are chosen so that the next state is 2^32 - 1 or 2^31.
     const Case cases[] = {
         {0x4D60AE66u, 0x7FFFFFFF, 0x7FFFFFFE, 0xFFFFFFFFu},
@@ -60,7 +68,7 @@ TEST(RandomGenerator, ReturnsTheUpperHalfOfTheFullProduct)
     }
 }
 
-class CipherKernel : public ::testing::TestWithParam<int> {};
+class CipherKernel : public ::testing::TestWithParam<int> { };
 
 TEST_P(CipherKernel, MatchesOneGeneratorStepPerByte)
 {
@@ -100,5 +108,5 @@ TEST_P(CipherKernel, ContinuesTheStreamAcrossCalls)
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, CipherKernel,
-                         testing::Values(0, 1, 2, 15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129,
-                                         200, 16383, 16384, 16385, 100003));
+                         testing::Values(0, 1, 2, 15, 16, 17, 31, 32, 33, 63, 64, 65, 127, 128, 129, 200, 16383, 16384,
+                                         16385, 100003));

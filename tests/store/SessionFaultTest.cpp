@@ -24,10 +24,10 @@
 #include <QDir>
 #include <QFile>
 #include <QtEndian>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 using namespace lw;
@@ -155,8 +155,8 @@ TEST_F(SessionFault, ALogThatCannotBeWrittenDoesNotSpoilAGoodUnlock)
     QDir(dir.path()).mkdir("Log.txt"); // no line can be appended
     session.OpenDatabase("secret1");
     EXPECT_TRUE(session.isOpen());
-    EXPECT_EQ(hooks.calls, (QStringList{"ShowDatabaseOpen", "Enable", "OpenQueries", "ApplyDisplayRules",
-                                        "ShowExpiredReminder"}));
+    EXPECT_EQ(hooks.calls,
+              (QStringList{"ShowDatabaseOpen", "Enable", "OpenQueries", "ApplyDisplayRules", "ShowExpiredReminder"}));
     EXPECT_TRUE(onlyMessage().contains("access log")) << onlyMessage().toStdString();
     session.CloseDatabase();
     EXPECT_NE(dir.read("Family.pdb").left(4), QByteArray("SQLi"));
@@ -269,8 +269,8 @@ TEST_F(SessionFault, ACompactionThatFailsIsReportedAndTheCloseStillScrambles)
     ASSERT_FALSE(messages.boxes.empty());
     EXPECT_TRUE(messages.boxes[0].text.contains("could not be compacted")) << messages.boxes[0].text.toStdString();
     // Scrambled now, or told that it will be at the next close.
-    const bool scrambled = qFromLittleEndian<quint32>(dir.read("Family.pdb").constData())
-                           == qFromLittleEndian<quint32>("secr") + quint32(kProgramIntKey);
+    const bool scrambled = qFromLittleEndian<quint32>(dir.read("Family.pdb").constData()) ==
+                           qFromLittleEndian<quint32>("secr") + quint32(kProgramIntKey);
     EXPECT_TRUE(scrambled || messages.texts().join("").contains("next close"));
     EXPECT_EQ(files(), (QStringList{"Family.pdb", "Log.txt", "alias.ini"}));
     session.OpenDatabase("secret1");
@@ -282,7 +282,7 @@ TEST_F(SessionFault, DatabasesAndLogsAreTheOwnersOnlyWhateverTheUmask)
 {
     const mode_t oldMask = ::umask(0);
     auto modeOf = [](const QString& p) {
-        struct stat st {};
+        struct stat st { };
         ::stat(QFile::encodeName(p).constData(), &st);
         return st.st_mode & 07777;
     };

@@ -19,8 +19,8 @@ void DataModuleTest::TearDown()
 
 void DataModuleTest::addAccounts(const QString& group, const QStringList& descriptions)
 {
-    Statement insert = db->prepare(
-        "INSERT INTO Passwords (GroupID, Description) SELECT GroupID, ?2 FROM Groups WHERE Name = ?1;");
+    Statement insert =
+        db->prepare("INSERT INTO Passwords (GroupID, Description) SELECT GroupID, ?2 FROM Groups WHERE Name = ?1;");
     for (const QString& d : descriptions) {
         insert.bindAt(1, group);
         insert.bindAt(2, d);

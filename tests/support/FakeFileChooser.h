@@ -25,18 +25,15 @@ public:
     void queueCancel() { answers_.push_back(QString()); }
     bool answersLeft() const { return !answers_.empty(); }
 
-    QString openFile(QWidget* parent, const QString& title, const QString& startDir,
-                     const QString& filter) override
+    QString openFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter) override
     {
         return answer({"open", parent, title, startDir, filter});
     }
-    QString saveFile(QWidget* parent, const QString& title, const QString& startDir,
-                     const QString& filter) override
+    QString saveFile(QWidget* parent, const QString& title, const QString& startDir, const QString& filter) override
     {
         return answer({"save", parent, title, startDir, filter});
     }
-    QString chooseFolder(QWidget* parent, const QString& title,
-                         const QString& startDir) override
+    QString chooseFolder(QWidget* parent, const QString& title, const QString& startDir) override
     {
         return answer({"folder", parent, title, startDir, QString()});
     }
@@ -48,8 +45,7 @@ private:
     {
         calls.push_back(call);
         if (answers_.empty()) {
-            ADD_FAILURE() << "unexpected " << call.kind.toStdString()
-                          << " dialog: " << call.title.toStdString();
+            ADD_FAILURE() << "unexpected " << call.kind.toStdString() << " dialog: " << call.title.toStdString();
             return {};
         }
         QString a = answers_.front();

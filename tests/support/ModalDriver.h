@@ -23,8 +23,7 @@ public:
         timer_.start();
     }
 
-    template <typename Dialog>
-    void then(std::function<void(Dialog&)> act)
+    template <typename Dialog> void then(std::function<void(Dialog&)> act)
     {
         steps_.push_back({[](QWidget* w) {
                               auto* d = qobject_cast<Dialog*>(w);

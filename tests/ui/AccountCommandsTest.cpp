@@ -46,10 +46,7 @@ protected:
         });
         main->mnuPasswordsAddClick();
     }
-    void select(const QString& description)
-    {
-        ASSERT_TRUE(accounts().locate("Description", description));
-    }
+    void select(const QString& description) { ASSERT_TRUE(accounts().locate("Description", description)); }
     // Opens the grid's popup menu as a right click does, and closes it again.
     void openPopup()
     {
@@ -83,8 +80,7 @@ TEST_F(AccountCommandsTest, AddingToAGroupOfTwoMakesTheNewAccountCurrentDatedTod
     for (const char* empty : {"ID", "Password", "URL", "Notes", "ExpireDate"})
         EXPECT_TRUE(accounts().isNull(empty)) << empty;
     EXPECT_EQ(accounts().value("GroupID"), main->DM().qryGroups.value("GroupID"));
-    EXPECT_EQ(scalar("select AssignDate from passwords where Description = 'Bills'").toString(),
-              "2026-12-11 00:00:00");
+    EXPECT_EQ(scalar("select AssignDate from passwords where Description = 'Bills'").toString(), "2026-12-11 00:00:00");
     EXPECT_EQ(u.SB->text(), "3 items in Email Accounts");
     EXPECT_TRUE(u.txtID->isEnabled());
     EXPECT_EQ(main->focusWidget(), u.txtID);
@@ -150,8 +146,8 @@ TEST_F(AccountCommandsTest, EditingTheDescriptionStoresPendingChangesWithoutTheS
         caption = d.windowTitle();
         startText = d.txtDescription->text();
         const QPalette p = u.GridDescription->palette();
-        selectionMarked = p.color(QPalette::Inactive, QPalette::Highlight) ==
-                          p.color(QPalette::Active, QPalette::Highlight);
+        selectionMarked =
+            p.color(QPalette::Inactive, QPalette::Highlight) == p.color(QPalette::Active, QPalette::Highlight);
         d.txtDescription->selectAll();
         QTest::keyClicks(d.txtDescription, "savings bank");
         QTest::keyClick(d.txtDescription, Qt::Key_Enter);
@@ -259,8 +255,8 @@ TEST_F(AccountCommandsTest, TypingACharacterSelectsTheFirstDescriptionStartingWi
         const char* current;
     };
     // "i" right after "b" must not join it into "bi": each character is a search of its own.
-    for (const Step& s : {Step{'b', "Bank"}, Step{'B', "Bank"}, Step{'c', "Club"}, Step{'x', "Club"},
-                          Step{'b', "Bank"}, Step{'i', "Bank"}, Step{'C', "Club"}}) {
+    for (const Step& s : {Step{'b', "Bank"}, Step{'B', "Bank"}, Step{'c', "Club"}, Step{'x', "Club"}, Step{'b', "Bank"},
+                          Step{'i', "Bank"}, Step{'C', "Club"}}) {
         QTest::keyClick(grid, s.key);
         EXPECT_EQ(current(), s.current) << "after " << s.key;
         EXPECT_EQ(grid->currentIndex().row(), accounts().currentRow()) << "after " << s.key;
@@ -276,9 +272,12 @@ struct SaveCase {
     Dataset::State stateAfter;
 };
 
-void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SaveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class SaveQuestionTest : public AccountCommandsTest, public ::testing::WithParamInterface<SaveCase> {};
+class SaveQuestionTest : public AccountCommandsTest, public ::testing::WithParamInterface<SaveCase> { };
 
 TEST_P(SaveQuestionTest, TheAnswerDecidesWhatIsStoredAndWhereTheListStands)
 {
@@ -398,8 +397,8 @@ TEST_F(AccountCommandsTest, ThePopupMenuIsBuiltAfreshAndNeedsAnAccountForAllButA
     QStringList captions;
     for (QAction* a : u.mnuTransfer->actions())
         captions << a->text();
-    EXPECT_EQ(captions, (QStringList{"Bills", "Email Accounts", "Misc Accounts", "Web Discussion Boards",
-                                     "Web Subscriptions"}));
+    EXPECT_EQ(captions,
+              (QStringList{"Bills", "Email Accounts", "Misc Accounts", "Web Discussion Boards", "Web Subscriptions"}));
     EXPECT_EQ(u.mnuTransfer->findChildren<QAction*>(QString(), Qt::FindDirectChildrenOnly).size(),
               5 + 1); // the submenu's own action aside, only the items of this opening are left
 

@@ -55,7 +55,7 @@ struct DisplayCase {
     bool afterEnter, afterLeave, afterFocusIn, afterFocusOut;
 };
 
-class DisplayRule : public AccountPage, public ::testing::WithParamInterface<DisplayCase> {};
+class DisplayRule : public AccountPage, public ::testing::WithParamInterface<DisplayCase> { };
 
 TEST_P(DisplayRule, MasksByTheDatabasesMode)
 {

@@ -31,9 +31,8 @@ bool isBlank(const QImage& image)
 TEST(BackgroundFill, OffersTheFifteenStylesInTheirListOrder)
 {
     EXPECT_EQ(BackgroundFill::styleNames(),
-              QStringList({"Adobe", "Alcatraz", "ElPaso", "Hanoi", "Holes", "Hollywood", "Honolulu",
-                           "London", "Manhattan", "None", "Orleans", "Oshawa", "Philadelphia",
-                           "Pittsburg", "Sahara"}));
+              QStringList({"Adobe", "Alcatraz", "ElPaso", "Hanoi", "Holes", "Hollywood", "Honolulu", "London",
+                           "Manhattan", "None", "Orleans", "Oshawa", "Philadelphia", "Pittsburg", "Sahara"}));
 }
 
 TEST(BackgroundFill, EachTextureCoversTheWholeAreaInLightColoursAndLooksDifferent)

@@ -72,7 +72,7 @@ TEST_F(BackupDialog, ReadsTheStoredSettings)
         int shownInterval;
         bool every;
     };
-    const Stored cases[] = {{"0", "Yes", 3, true},  {"51", "yes", 3, true},  {"7", "YES", 7, true},
+    const Stored cases[] = {{"0", "Yes", 3, true},   {"51", "yes", 3, true},   {"7", "YES", 7, true},
                             {"50", "NO", 50, false}, {"1", "ERROR", 1, false}, {"x", "Yess", 3, false}};
     for (const Stored& c : cases) {
         store("interval", c.interval);
@@ -118,7 +118,7 @@ const RefusalCase kRefusals[] = {
     {"database_folder_through_a_link", true, "$LINK", kSameFolder},
 };
 
-class BackupRefusal : public BackupDialog, public ::testing::WithParamInterface<RefusalCase> {};
+class BackupRefusal : public BackupDialog, public ::testing::WithParamInterface<RefusalCase> { };
 
 TEST_P(BackupRefusal, ShowsItsTextAndWritesNothing)
 {

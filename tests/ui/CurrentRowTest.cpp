@@ -91,8 +91,7 @@ TEST_F(CurrentRowTest, TypeAheadMovesTheHighlightWithTheAccount)
 
     messages.queueAnswer(false);
     QTest::keyClick(grid, Qt::Key_Delete);
-    EXPECT_EQ(messages.texts().last(),
-              "Are you sure you want to delete the password account \"Bank Of America2\" ?");
+    EXPECT_EQ(messages.texts().last(), "Are you sure you want to delete the password account \"Bank Of America2\" ?");
 }
 
 TEST_F(CurrentRowTest, AClickRefusedInTheSaveQuestionPutsTheHighlightBack)

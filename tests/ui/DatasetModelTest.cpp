@@ -1,7 +1,7 @@
 // The list model over a dataset: checked by Qt's model tester through every
 // kind of change, with fine-grained signals instead of resets.
-#include "support/DataModuleFixture.h"
 #include "ui/bindings/DatasetModel.h"
+#include "support/DataModuleFixture.h"
 
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>

@@ -18,15 +18,14 @@ struct PlacementCase {
 // Left = owner left + owner width / 2 - dialog width / 2, each half cut
 // toward zero; the same for top and heights.
 const PlacementCase kPlacements[] = {
-    {{100, 50, 300, 200}, {100, 50}, {200, 125}},
-    {{100, 50, 301, 201}, {101, 51}, {200, 125}},   // 150 - 50, 100 - 25
-    {{0, 0, 300, 200}, {101, 51}, {100, 75}},       // not (300 - 101) / 2
-    {{0, 0, 613, 465}, {333, 177}, {140, 144}},     // 306 - 166, 232 - 88
-    {{10, 10, 100, 50}, {301, 101}, {-90, -15}},    // larger than the owner
-    {{-400, -20, 201, 41}, {21, 3}, {-310, -1}},    // owner off screen
+    {{100, 50, 300, 200}, {100, 50}, {200, 125}}, {{100, 50, 301, 201}, {101, 51}, {200, 125}}, // 150 - 50, 100 - 25
+    {{0, 0, 300, 200}, {101, 51}, {100, 75}}, // not (300 - 101) / 2
+    {{0, 0, 613, 465}, {333, 177}, {140, 144}}, // 306 - 166, 232 - 88
+    {{10, 10, 100, 50}, {301, 101}, {-90, -15}}, // larger than the owner
+    {{-400, -20, 201, 41}, {21, 3}, {-310, -1}}, // owner off screen
 };
 
-class CenterOverCases : public ::testing::TestWithParam<PlacementCase> {};
+class CenterOverCases : public ::testing::TestWithParam<PlacementCase> { };
 
 TEST_P(CenterOverCases, PutsTheDialogsCentreOnTheOwnersCentre)
 {

@@ -30,7 +30,7 @@ const CommandCase kCommands[] = {
     {"silent_abort", [] { throw SilentAbort(); }, false, false, {}},
 };
 
-class RunCommandCases : public ::testing::TestWithParam<CommandCase> {};
+class RunCommandCases : public ::testing::TestWithParam<CommandCase> { };
 
 TEST_P(RunCommandCases, EndsTheCommandAsItsFailureRequires)
 {

@@ -48,7 +48,10 @@ DrawBelow scripted(std::vector<quint32> values)
     };
 }
 
-QString bitsText(double bits) { return QStringLiteral("Strength: %1 bits").arg(int(std::floor(bits))); }
+QString bitsText(double bits)
+{
+    return QStringLiteral("Strength: %1 bits").arg(int(std::floor(bits)));
+}
 
 const QStringList kGeneratorKeys{"Easy", "Length", "Case", "Letter", "Number", "Special"};
 
@@ -205,7 +208,7 @@ const HardCase kHardCases[] = {
     {"ZeroLength", true, true, true, 1, "0", "^$"},
 };
 
-class GeneratorHardCases : public GeneratorTest, public ::testing::WithParamInterface<HardCase> {};
+class GeneratorHardCases : public GeneratorTest, public ::testing::WithParamInterface<HardCase> { };
 
 TEST_P(GeneratorHardCases, HardPasswordsFollowTheChosenClassesCaseAndLength)
 {
@@ -236,7 +239,8 @@ TEST_F(GeneratorTest, HardWithNoClassTickedSaysSoAndKeepsTheBox)
     for (QCheckBox* b : {d.chkLetter, d.chkNumber, d.chkSpecial})
         b->setChecked(false);
     d.cmdHard->click();
-    EXPECT_EQ(messages.texts(), QStringList{"Please specify any combination of letters, numbers or special characters"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{"Please specify any combination of letters, numbers or special characters"});
     EXPECT_EQ(messages.boxes.at(0).kind, "info");
     EXPECT_EQ(d.txtPassword->text(), "old pw");
 }
@@ -324,7 +328,7 @@ const ReplaceCase kReplaceCases[] = {
     {"PromptNull", QVariant(), -1, true},
 };
 
-class GeneratorReplaceCases : public GeneratorTest, public ::testing::WithParamInterface<ReplaceCase> {};
+class GeneratorReplaceCases : public GeneratorTest, public ::testing::WithParamInterface<ReplaceCase> { };
 
 TEST_P(GeneratorReplaceCases, ReplacingAPasswordAsksWhenTheOptionsSaySo)
 {
@@ -378,7 +382,8 @@ TEST_F(GeneratorTest, TheBoxIsWrittenUntrimmedButBlanksAloneCountAsEmpty)
     d.show();
     d.txtPassword->setText(" \t ");
     d.cmdOK->click();
-    EXPECT_EQ(messages.texts(), QStringList{"No Password has been generated. Please generate a password or press Cancel"});
+    EXPECT_EQ(messages.texts(),
+              QStringList{"No Password has been generated. Please generate a password or press Cancel"});
     EXPECT_EQ(messages.boxes.at(0).kind, "plain");
     EXPECT_TRUE(d.isVisible());
     EXPECT_FALSE(settingsWritten());
@@ -425,7 +430,7 @@ const StoredCase kStoredCases[] = {
     {"OutOfRangeHigh", 3, 100, 3, false, false, true, 0, "6", 0},
 };
 
-class GeneratorSettingsCases : public GeneratorTest, public ::testing::WithParamInterface<StoredCase> {};
+class GeneratorSettingsCases : public GeneratorTest, public ::testing::WithParamInterface<StoredCase> { };
 
 TEST_P(GeneratorSettingsCases, StoredChoicesAreShownWhenInRangeAndWrittenBackOnOk)
 {

@@ -34,9 +34,12 @@ struct StateCase {
     QColor text;
 };
 
-void PrintTo(const StateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const StateCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class GradientCaptionState : public ::testing::TestWithParam<StateCase> {};
+class GradientCaptionState : public ::testing::TestWithParam<StateCase> { };
 
 TEST_P(GradientCaptionState, RunsFromItsLeftColourToItsRightColour)
 {
@@ -98,12 +101,11 @@ TEST_P(GradientCaptionState, WritesItsTextInTheColourOfTheState)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, GradientCaptionState,
-    ::testing::Values(StateCase{"Active", true, Qt::black, QColor(0, 0, 128), Qt::white},
-                      StateCase{"Inactive", false, QColor(128, 128, 128), QColor(192, 192, 192),
-                                QColor(192, 192, 192)}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, GradientCaptionState,
+                         ::testing::Values(StateCase{"Active", true, Qt::black, QColor(0, 0, 128), Qt::white},
+                                           StateCase{"Inactive", false, QColor(128, 128, 128), QColor(192, 192, 192),
+                                                     QColor(192, 192, 192)}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(GradientCaption, FollowsItsWindowGoingInactive)
 {
@@ -130,7 +132,7 @@ TEST(GradientCaption, RepaintsWhenItsWindowIsActivatedOrDeactivated)
     int paints = 0;
     struct Counter : QObject {
         int& n;
-        explicit Counter(int& count) : n(count) {}
+        explicit Counter(int& count) : n(count) { }
         bool eventFilter(QObject*, QEvent* e) override
         {
             n += e->type() == QEvent::Paint;

@@ -83,9 +83,12 @@ struct Refusal {
     QString message;
 };
 
-void PrintTo(const Refusal& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Refusal& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class GroupRefusalTest : public GroupCommandsTest, public ::testing::WithParamInterface<Refusal> {};
+class GroupRefusalTest : public GroupCommandsTest, public ::testing::WithParamInterface<Refusal> { };
 
 TEST_P(GroupRefusalTest, TheDialogStaysOpenWithItsTextAndTheFocusInTheName)
 {
@@ -110,16 +113,17 @@ TEST_P(GroupRefusalTest, TheDialogStaysOpenWithItsTextAndTheFocusInTheName)
     EXPECT_EQ(groupNames().size(), 4);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, GroupRefusalTest,
-    ::testing::Values(Refusal{"OnlyBlanks", true, "   ", "Please enter a group name!"},
-                      Refusal{"SameNameOtherCase", false, "email accounts",
-                              "Sorry, there is already a group with that name."},
-                      Refusal{"SameNameAllCapitals", false, "MISC ACCOUNTS",
-                              "Sorry, there is already a group with that name."},
-                      Refusal{"SameNameWithBlanksAround", true, "  Web Subscriptions ",
-                              "Sorry, there is already a group with that name."}),
-    [](const ::testing::TestParamInfo<Refusal>& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, GroupRefusalTest,
+                         ::testing::Values(Refusal{"OnlyBlanks", true, "   ", "Please enter a group name!"},
+                                           Refusal{"SameNameOtherCase", false, "email accounts",
+                                                   "Sorry, there is already a group with that name."},
+                                           Refusal{"SameNameAllCapitals", false, "MISC ACCOUNTS",
+                                                   "Sorry, there is already a group with that name."},
+                                           Refusal{"SameNameWithBlanksAround", true, "  Web Subscriptions ",
+                                                   "Sorry, there is already a group with that name."}),
+                         [](const ::testing::TestParamInfo<Refusal>& testInfo) {
+                             return std::string(testInfo.param.name);
+                         });
 
 TEST_F(GroupCommandsTest, RenamingToOtherLetterCaseIsAcceptedButAnotherGroupsNameIsNot)
 {
@@ -199,8 +203,8 @@ TEST_F(GroupCommandsTest, CancelAndEscapeStoreNothing)
         d.cmdCancel->click();
     });
     main->mnuGroupsNewClick();
-    EXPECT_EQ(groupNames(), (QStringList{"Email Accounts", "Misc Accounts", "Web Discussion Boards",
-                                         "Web Subscriptions"}));
+    EXPECT_EQ(groupNames(),
+              (QStringList{"Email Accounts", "Misc Accounts", "Web Discussion Boards", "Web Subscriptions"}));
     EXPECT_EQ(scalar("select count(*) from groups").toInt(), 4);
 }
 

@@ -35,8 +35,7 @@ void expectReachable(const HelpCatalog& help, const QString& target, const QStri
     EXPECT_FALSE(html.trimmed().isEmpty()) << target.toStdString() << " from " << from.toStdString();
     const QString place = target.section('#', 1);
     if (!place.isEmpty()) {
-        EXPECT_TRUE(placesOn(html).contains(place))
-            << target.toStdString() << " from " << from.toStdString();
+        EXPECT_TRUE(placesOn(html).contains(place)) << target.toStdString() << " from " << from.toStdString();
     }
 }
 
@@ -49,8 +48,7 @@ TEST(HelpPages, EveryTopicAndKeywordLeadsToAPage)
         EXPECT_FALSE(t.title.isEmpty());
         expectReachable(help, t.page, "contents");
         // Each page has a title of its own for the window's history.
-        EXPECT_TRUE(help.pageText(t.page).contains("<title>" + t.title))
-            << t.page.toStdString();
+        EXPECT_TRUE(help.pageText(t.page).contains("<title>" + t.title)) << t.page.toStdString();
     }
     for (const HelpKeyword& k : help.keywords())
         expectReachable(help, k.target, "keyword " + k.keyword);
@@ -110,8 +108,7 @@ TEST_F(HelpWindowTest, ClickingATopicShowsItsPage)
 {
     help.showContents();
     QListWidgetItem* item = contents->item(4);
-    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
-                      contents->visualItemRect(item).center());
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualItemRect(item).center());
     EXPECT_EQ(page->documentTitle(), item->text());
 }
 
@@ -142,8 +139,7 @@ TEST_F(HelpWindowTest, ClickingAKeywordShowsItsPlace)
     ASSERT_EQ(keywords->count(), 1);
     QListWidgetItem* item = keywords->item(0);
     help.show();
-    QTest::mouseClick(keywords->viewport(), Qt::LeftButton, {},
-                      keywords->visualItemRect(item).center());
+    QTest::mouseClick(keywords->viewport(), Qt::LeftButton, {}, keywords->visualItemRect(item).center());
     EXPECT_EQ(help.currentPage(), help.catalog().urlOf("accounts.html#transfer"));
     EXPECT_EQ(page->documentTitle(), "Password accounts");
 }

@@ -61,7 +61,7 @@ struct CountCase {
     const char* status;
 };
 
-class LogCount : public LogViewer, public ::testing::WithParamInterface<CountCase> {};
+class LogCount : public LogViewer, public ::testing::WithParamInterface<CountCase> { };
 
 TEST_P(LogCount, CountsTheLinesWithoutAFinalEmptyOne)
 {
@@ -195,7 +195,11 @@ TEST_F(LogViewer, AFailingLogLeavesTheViewAsItWas)
         std::function<void(TfrmLog&)> act;
     };
     const FailCase cases[] = {
-        {"clear", [this](TfrmLog& v) { messages.queueAnswer(true); v.Button1->click(); }},
+        {"clear",
+         [this](TfrmLog& v) {
+             messages.queueAnswer(true);
+             v.Button1->click();
+         }},
         {"trim", [](TfrmLog& v) { QTest::mouseClick(v.pnlToolbar, Qt::LeftButton, {}, QPoint(5, 5)); }},
     };
     for (const FailCase& c : cases) {
@@ -223,7 +227,7 @@ TEST_F(LogViewer, EscapeClosesFromTheViewAndFromTheButtons)
     dir.write("Log.txt", linesOf(2));
     for (int target = 0; target < 3; ++target) {
         TfrmLog v(nullptr, log, messages);
-        QWidget* focus = target == 0 ? static_cast<QWidget*>(v.MemoLog)
+        QWidget* focus = target == 0   ? static_cast<QWidget*>(v.MemoLog)
                          : target == 1 ? static_cast<QWidget*>(v.Button1)
                                        : static_cast<QWidget*>(v.cmdClose);
         bool closed = false;
@@ -240,7 +244,7 @@ TEST_F(LogViewer, EscapeClosesFromTheViewAndFromTheButtons)
 }
 
 // Through the main window: the menu, the toolbar button and the keyboard.
-class LogCommand : public lw::test::MainWindowTest {};
+class LogCommand : public lw::test::MainWindowTest { };
 
 TEST_F(LogCommand, OpensFromTheMenuTheToolbarAndCtrlL)
 {

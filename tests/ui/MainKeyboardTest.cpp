@@ -64,9 +64,9 @@ TEST_F(MainKeyboard, MenuAccessKeysReachTheMenusFromEveryField)
 {
     openWithAnAccount();
     auto& u = main->ui();
-    for (QWidget* field : std::initializer_list<QWidget*>{u.cboGroup, u.GridDescription, u.txtID, u.txtPassword,
-                                                          u.DateExpire->editor(), u.DateAssign->editor(), u.txtURL,
-                                                          u.MemoNotes}) {
+    for (QWidget* field :
+         std::initializer_list<QWidget*>{u.cboGroup, u.GridDescription, u.txtID, u.txtPassword, u.DateExpire->editor(),
+                                         u.DateAssign->editor(), u.txtURL, u.MemoNotes}) {
         field->setFocus();
         QWidget* typedInto = QApplication::focusWidget();
         QTest::keyClick(typedInto, Qt::Key_F, Qt::AltModifier);
@@ -115,7 +115,7 @@ struct CloseWay {
     void (*close)(TfrmMain&);
 };
 
-class ClosingEndsTheProgram : public MainWindowTest, public ::testing::WithParamInterface<CloseWay> {};
+class ClosingEndsTheProgram : public MainWindowTest, public ::testing::WithParamInterface<CloseWay> { };
 
 TEST_P(ClosingEndsTheProgram, AfterTheDatabaseIsClosed)
 {

@@ -11,12 +11,12 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
-#include <QScrollBar>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolButton>
 
@@ -41,8 +41,8 @@ TEST_F(MainWindowTest, StartsClosedAtItsDesignedSizeWithDatabaseCommandsOutOfRea
     EXPECT_FALSE(menuShown(u.mnuPasswords));
     EXPECT_FALSE(u.mnuFileCloseDatabase->isEnabled());
     EXPECT_FALSE(u.mnuFileChangeMasterPassword->isEnabled());
-    for (PictureButton* b : {u.cmdAddGroup, u.cmdFind, u.cmdLog, u.cmdExpire, u.cmdReport, u.cmdOptions,
-                             u.cmdPassword, u.cmdGo})
+    for (PictureButton* b :
+         {u.cmdAddGroup, u.cmdFind, u.cmdLog, u.cmdExpire, u.cmdReport, u.cmdOptions, u.cmdPassword, u.cmdGo})
         EXPECT_FALSE(b->isEnabled()) << b->toolTip().toStdString();
     for (PictureButton* b : {u.cmdNew, u.cmdOpen, u.cmdExit})
         EXPECT_TRUE(b->isEnabled());
@@ -60,13 +60,13 @@ TEST_F(MainWindowTest, MenusCarryTheirCaptionsAndShortcuts)
         const char* caption;
         const char* shortcut;
     };
-    for (const Item& i : {Item{u.mnuFileOpen, "&Open...", "F2"}, Item{u.mnuEditUndo, "&Undo", "Ctrl+Z"},
-                          Item{u.mnuEditFind, "&Find...", "Ctrl+F"}, Item{u.mnuEditLog, "View &Access Log...", "Ctrl+L"},
-                          Item{u.mnuEditOptions, "&Options...", "Ctrl+O"}, Item{u.mnuGroupsNew, "&New...", "Alt+S"},
-                          Item{u.mnuGroupsReports, "&Reports...", "Ctrl+R"}, Item{u.mnuPasswordsAdd, "&Add...", "Alt+A"},
-                          Item{u.mnuHelpContents, "&Contents", "F1"}, Item{u.mnuFileExit, "E&xit", ""},
-                          Item{u.mnuPasswordsExpired, "E&xpired Passwords...", ""},
-                          Item{u.AboutLockwell1, "&About Lockwell...", ""}}) {
+    for (const Item& i :
+         {Item{u.mnuFileOpen, "&Open...", "F2"}, Item{u.mnuEditUndo, "&Undo", "Ctrl+Z"},
+          Item{u.mnuEditFind, "&Find...", "Ctrl+F"}, Item{u.mnuEditLog, "View &Access Log...", "Ctrl+L"},
+          Item{u.mnuEditOptions, "&Options...", "Ctrl+O"}, Item{u.mnuGroupsNew, "&New...", "Alt+S"},
+          Item{u.mnuGroupsReports, "&Reports...", "Ctrl+R"}, Item{u.mnuPasswordsAdd, "&Add...", "Alt+A"},
+          Item{u.mnuHelpContents, "&Contents", "F1"}, Item{u.mnuFileExit, "E&xit", ""},
+          Item{u.mnuPasswordsExpired, "E&xpired Passwords...", ""}, Item{u.AboutLockwell1, "&About Lockwell...", ""}}) {
         EXPECT_EQ(i.action->text(), i.caption);
         EXPECT_EQ(i.action->shortcut().toString(), i.shortcut) << i.caption;
     }
@@ -97,9 +97,8 @@ TEST_F(MainWindowTest, FileNewValidatesThePasswordThenCreatesAndOpensTheDatabase
     });
     main->mnuFileNewClick();
 
-    EXPECT_EQ(messages.texts(),
-              (QStringList{"The password must be at least 4 characters in length. Please try again!",
-                           "Sorry, the passwords do not match. Please try again!"}));
+    EXPECT_EQ(messages.texts(), (QStringList{"The password must be at least 4 characters in length. Please try again!",
+                                             "Sorry, the passwords do not match. Please try again!"}));
     ASSERT_TRUE(main->session().isOpen());
     EXPECT_EQ(alias.GetDatabasePath(), dir.file("family.pdb"));
     EXPECT_EQ(main->windowTitle(), " Lockwell - family");
@@ -134,8 +133,8 @@ TEST_F(MainWindowTest, TheUnlockDialogRefusesAWrongPasswordAndStaysOpen)
     EXPECT_EQ(boxAfterRefusal, "");
     EXPECT_TRUE(main->session().isOpen());
     EXPECT_EQ(sounds.played, (QStringList{"DENY", "GRANT"}));
-    EXPECT_EQ(logLines().mid(1), (QStringList{"12/11/2026 09:30 AM ... work ... failed",
-                                              "12/11/2026 09:30 AM ... work ... success"}));
+    EXPECT_EQ(logLines().mid(1),
+              (QStringList{"12/11/2026 09:30 AM ... work ... failed", "12/11/2026 09:30 AM ... work ... success"}));
 }
 
 TEST_F(MainWindowTest, ChangingTheMasterPasswordChecksInOrderAndRekeys)
@@ -190,8 +189,8 @@ TEST_F(MainWindowTest, ComingBackFromTheTrayAsksForTheMasterPasswordWithoutTheEn
     main->RestoreFromTray();
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->Tag, 0);
-    EXPECT_EQ(logLines().mid(1), (QStringList{"12/11/2026 09:30 AM ... work ... failed",
-                                              "12/11/2026 09:30 AM ... work ... success"}));
+    EXPECT_EQ(logLines().mid(1),
+              (QStringList{"12/11/2026 09:30 AM ... work ... failed", "12/11/2026 09:30 AM ... work ... success"}));
 }
 
 TEST_F(MainWindowTest, WithoutADatabaseTheWindowComesBackAtOnce)
@@ -272,8 +271,8 @@ TEST_F(MainWindowTest, TheToolbarsPicturesAndCaptionsSitOnCommonLines)
     QWidget* bar = u.cmdOpen->parentWidget();
     const auto captionBottom = [bar](PictureButton* b) { return b->mapTo(bar, b->captionRect().bottomLeft()).y(); };
     const auto pictureMiddle = [bar](PictureButton* b) { return b->mapTo(bar, b->pictureRect().center()).y(); };
-    for (PictureButton* b : {u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdReport, u.cmdLog, u.cmdExpire,
-                             u.cmdOptions, u.cmdFind}) {
+    for (PictureButton* b :
+         {u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdReport, u.cmdLog, u.cmdExpire, u.cmdOptions, u.cmdFind}) {
         EXPECT_EQ(captionBottom(b), captionBottom(u.cmdOpen)) << b->text().toStdString();
         EXPECT_NEAR(pictureMiddle(b), pictureMiddle(u.cmdOpen), 1) << b->text().toStdString();
     }

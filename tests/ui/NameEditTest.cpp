@@ -13,13 +13,16 @@ namespace {
 struct Typing {
     const char* name;
     bool autoCase;
-    QString keys;  // typed one character at a time
+    QString keys; // typed one character at a time
     QString shown; // the edit's text afterwards
 };
 
-void PrintTo(const Typing& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const Typing& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class NameEditTyping : public ::testing::TestWithParam<Typing> {};
+class NameEditTyping : public ::testing::TestWithParam<Typing> { };
 
 // Types each character as a key press of its own; the test keyboard only
 // knows ASCII keys, so other characters come as text of an unknown key.
@@ -49,17 +52,17 @@ TEST_P(NameEditTyping, FiltersAndCasesWhatIsTyped)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, NameEditTyping,
-    ::testing::Values(
-        Typing{"WordsGetCapitals", true, "email accounts", "Email Accounts"},
-        Typing{"ApostropheHyphenAndSlashStartWords", true, "o'neil-smith/home", "O'Neil-Smith/Home"},
-        Typing{"AutoCaseOffKeepsTheText", false, "o'neil-smith/home", "o'neil-smith/home"},
-        Typing{"DoubleQuoteIsDropped", true, "say \"hi\"", "Say Hi"},
-        Typing{"DoubleQuoteIsDroppedWithoutAutoCase", false, "a\"b", "ab"},
-        Typing{"AccentedAndUpperLatinDropped", true, QString::fromUtf8("caf\u00e9 \u00fcber\u00a0x"), "Caf Berx"},
-        Typing{"OnlyLettersAToZAreRaised", true, "3rd floor_x.y", "3rd Floor_x.y"},
-        Typing{"CapitalsStayCapitals", true, "ABC dEF", "ABC DEF"},
-        Typing{"EveryPrintableButTheQuoteGoesIn", false, "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~",
-               "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~"}),
+    ::testing::Values(Typing{"WordsGetCapitals", true, "email accounts", "Email Accounts"},
+                      Typing{"ApostropheHyphenAndSlashStartWords", true, "o'neil-smith/home", "O'Neil-Smith/Home"},
+                      Typing{"AutoCaseOffKeepsTheText", false, "o'neil-smith/home", "o'neil-smith/home"},
+                      Typing{"DoubleQuoteIsDropped", true, "say \"hi\"", "Say Hi"},
+                      Typing{"DoubleQuoteIsDroppedWithoutAutoCase", false, "a\"b", "ab"},
+                      Typing{"AccentedAndUpperLatinDropped", true, QString::fromUtf8("caf\u00e9 \u00fcber\u00a0x"),
+                             "Caf Berx"},
+                      Typing{"OnlyLettersAToZAreRaised", true, "3rd floor_x.y", "3rd Floor_x.y"},
+                      Typing{"CapitalsStayCapitals", true, "ABC dEF", "ABC DEF"},
+                      Typing{"EveryPrintableButTheQuoteGoesIn", false, "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~",
+                             "!#$%&'()*+,-./09:;<=>?@AZ[\\]^_`az{|}~"}),
     [](const ::testing::TestParamInfo<Typing>& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(NameEdit, ControlCharactersAreDroppedButBackspaceWorks)

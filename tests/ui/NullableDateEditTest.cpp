@@ -49,7 +49,7 @@ TEST(NullableDateEdit, SettingTheDateInCodeIsNoUserEdit)
     EXPECT_EQ(edited.count(), 0);
 }
 
-class NullableDateEditClearKey : public ::testing::TestWithParam<Qt::Key> {};
+class NullableDateEditClearKey : public ::testing::TestWithParam<Qt::Key> { };
 
 TEST_P(NullableDateEditClearKey, BlanksTheWholeDateAsAUserEdit)
 {
@@ -66,8 +66,7 @@ TEST_P(NullableDateEditClearKey, BlanksTheWholeDateAsAUserEdit)
     EXPECT_EQ(edited.count(), 1) << "a blank edit stays blank without a new report";
 }
 
-INSTANTIATE_TEST_SUITE_P(Keys, NullableDateEditClearKey,
-                         ::testing::Values(Qt::Key_Delete, Qt::Key_Backspace),
+INSTANTIATE_TEST_SUITE_P(Keys, NullableDateEditClearKey, ::testing::Values(Qt::Key_Delete, Qt::Key_Backspace),
                          [](const auto& testInfo) {
                              return testInfo.param == Qt::Key_Delete ? "Delete" : "Backspace";
                          });

@@ -121,7 +121,7 @@ const SettingCase kSettings[] = {
     {"access", &TfrmOptions::chkAccess, "SoundOptions", "access", true, false},
 };
 
-class OptionsRoundTrip : public OptionsDialog, public ::testing::WithParamInterface<SettingCase> {};
+class OptionsRoundTrip : public OptionsDialog, public ::testing::WithParamInterface<SettingCase> { };
 
 TEST_P(OptionsRoundTrip, ATickIsWrittenAppliedAndShownAgain)
 {
@@ -168,7 +168,7 @@ struct CountdownCase {
     int newCount;
 };
 
-class Countdown : public OptionsDialog, public ::testing::WithParamInterface<CountdownCase> {};
+class Countdown : public OptionsDialog, public ::testing::WithParamInterface<CountdownCase> { };
 
 TEST_P(Countdown, FollowsTheInterval)
 {
@@ -302,7 +302,7 @@ TEST_F(OptionsDialog, EscapeClosesLikeCancelFromAnyControl)
         bool closed = false;
         withOptions([&](TfrmOptions& d) {
             d.pages->setCurrentIndex(page);
-            QWidget* focus = page == 0 ? static_cast<QWidget*>(d.cboStyle)
+            QWidget* focus = page == 0   ? static_cast<QWidget*>(d.cboStyle)
                              : page == 1 ? static_cast<QWidget*>(d.chkRemind)
                              : page == 2 ? static_cast<QWidget*>(d.chkAccess)
                                          : static_cast<QWidget*>(d.cboDBMaintenance->lineEdit());
@@ -320,9 +320,15 @@ TEST_F(OptionsDialog, EscapeClosesLikeCancelFromAnyControl)
 TEST_F(OptionsDialog, TheToolbarButtonAndCtrlOOpenIt)
 {
     int opened = 0;
-    modal.then<TfrmOptions>([&](TfrmOptions& d) { ++opened; d.reject(); });
+    modal.then<TfrmOptions>([&](TfrmOptions& d) {
+        ++opened;
+        d.reject();
+    });
     main->ui().cmdOptions->click();
-    modal.then<TfrmOptions>([&](TfrmOptions& d) { ++opened; d.reject(); });
+    modal.then<TfrmOptions>([&](TfrmOptions& d) {
+        ++opened;
+        d.reject();
+    });
     QApplication::setActiveWindow(main.get());
     QTest::keyClick(main.get(), Qt::Key_O, Qt::ControlModifier);
     EXPECT_EQ(opened, 2);

@@ -38,7 +38,7 @@ struct Host {
     QPoint overButton() const { return button->geometry().center(); }
 };
 
-class PictureButtonHover : public ::testing::TestWithParam<bool> {};
+class PictureButtonHover : public ::testing::TestWithParam<bool> { };
 
 TEST_P(PictureButtonHover, SignalsEnterAndLeaveWhetherEnabledOrNot)
 {
@@ -70,9 +70,12 @@ struct PictureCase {
     QColor expected;
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const PictureCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class PictureButtonPicture : public ::testing::TestWithParam<PictureCase> {};
+class PictureButtonPicture : public ::testing::TestWithParam<PictureCase> { };
 
 TEST_P(PictureButtonPicture, PaintsThePictureOfItsState)
 {
@@ -88,13 +91,13 @@ TEST_P(PictureButtonPicture, PaintsThePictureOfItsState)
     EXPECT_EQ(centreOf(button), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    States, PictureButtonPicture,
-    ::testing::Values(PictureCase{"Up", true, false, true, QColor(Qt::red)},
-                      PictureCase{"Pressed", true, true, true, QColor(Qt::blue)},
-                      PictureCase{"Disabled", false, false, true, QColor(Qt::gray)},
-                      PictureCase{"DisabledWithoutItsPicture", false, false, false, QColor(Qt::red)}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+INSTANTIATE_TEST_SUITE_P(States, PictureButtonPicture,
+                         ::testing::Values(PictureCase{"Up", true, false, true, QColor(Qt::red)},
+                                           PictureCase{"Pressed", true, true, true, QColor(Qt::blue)},
+                                           PictureCase{"Disabled", false, false, true, QColor(Qt::gray)},
+                                           PictureCase{"DisabledWithoutItsPicture", false, false, false,
+                                                       QColor(Qt::red)}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 TEST(PictureButton, ANewUpPictureReplacesTheOldOneButNotTheDisabledOne)
 {

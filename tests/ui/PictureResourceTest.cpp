@@ -12,7 +12,10 @@ struct PictureCase {
     bool canBeDisabled;
 };
 
-void PrintTo(const PictureCase& c, std::ostream* os) { *os << c.base; }
+void PrintTo(const PictureCase& c, std::ostream* os)
+{
+    *os << c.base;
+}
 
 QImage load(const QString& name)
 {
@@ -35,7 +38,7 @@ double meanSaturation(const QImage& image)
     return count ? sum / count : 0;
 }
 
-class ButtonPictures : public ::testing::TestWithParam<PictureCase> {};
+class ButtonPictures : public ::testing::TestWithParam<PictureCase> { };
 
 TEST_P(ButtonPictures, ComeInPairsOfTheButtonsSizeWithAGreyDisabledPictureWhereNeeded)
 {
@@ -57,17 +60,18 @@ TEST_P(ButtonPictures, ComeInPairsOfTheButtonsSizeWithAGreyDisabledPictureWhereN
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    BuiltIn, ButtonPictures,
-    ::testing::Values(PictureCase{"NEW", 32, 32, false}, PictureCase{"OPEN", 32, 25, false},
-                      PictureCase{"GROUPADD", 28, 28, true}, PictureCase{"GROUPEDIT", 28, 28, true},
-                      PictureCase{"GROUPDEL", 28, 28, true}, PictureCase{"REPORT", 34, 34, true},
-                      PictureCase{"LOG", 31, 31, true}, PictureCase{"EXPIRE", 32, 21, true},
-                      PictureCase{"OPTIONS", 34, 30, true}, PictureCase{"FIND", 28, 28, true},
-                      PictureCase{"EXIT", 32, 23, false}, PictureCase{"PASSWORDADD", 28, 15, true},
-                      PictureCase{"PWDEDIT", 28, 15, true}, PictureCase{"PASSWORDDEL", 28, 15, true},
-                      PictureCase{"PASSWORD", 32, 32, true}, PictureCase{"GOURL", 20, 20, true}),
-    [](const auto& testInfo) { return std::string(testInfo.param.base); });
+INSTANTIATE_TEST_SUITE_P(BuiltIn, ButtonPictures,
+                         ::testing::Values(PictureCase{"NEW", 32, 32, false}, PictureCase{"OPEN", 32, 25, false},
+                                           PictureCase{"GROUPADD", 28, 28, true},
+                                           PictureCase{"GROUPEDIT", 28, 28, true},
+                                           PictureCase{"GROUPDEL", 28, 28, true}, PictureCase{"REPORT", 34, 34, true},
+                                           PictureCase{"LOG", 31, 31, true}, PictureCase{"EXPIRE", 32, 21, true},
+                                           PictureCase{"OPTIONS", 34, 30, true}, PictureCase{"FIND", 28, 28, true},
+                                           PictureCase{"EXIT", 32, 23, false}, PictureCase{"PASSWORDADD", 28, 15, true},
+                                           PictureCase{"PWDEDIT", 28, 15, true},
+                                           PictureCase{"PASSWORDDEL", 28, 15, true},
+                                           PictureCase{"PASSWORD", 32, 32, true}, PictureCase{"GOURL", 20, 20, true}),
+                         [](const auto& testInfo) { return std::string(testInfo.param.base); });
 
 TEST(ProgramIcon, IsA64PixelSquarePicture)
 {

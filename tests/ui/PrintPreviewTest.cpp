@@ -6,13 +6,13 @@
 #include "ui/dialogs/TfrmPrintPreview.h"
 
 #include <QApplication>
+#include <QGraphicsItem>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPrintDialog>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
-#include <QGraphicsItem>
 #include <QTest>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -87,8 +87,8 @@ TEST_F(PrintPreviewTest, TheToolbarInItsOrderWithItsHints)
         }
     });
     EXPECT_EQ(caption, "Print Preview");
-    EXPECT_EQ(hints, QStringList({"Zoom 100%", "Zoom to Fit", "Zoom to Width", "", "First", "Previous", "",
-                                  "Next", "Last", "Print", "Save as PDF", "Close"}));
+    EXPECT_EQ(hints, QStringList({"Zoom 100%", "Zoom to Fit", "Zoom to Width", "", "First", "Previous", "", "Next",
+                                  "Last", "Print", "Save as PDF", "Close"}));
     EXPECT_FALSE(order.contains("out of order")) << order.join(' ').toStdString();
 }
 

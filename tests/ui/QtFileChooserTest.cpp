@@ -2,11 +2,11 @@
 
 #include "WhenModal.h"
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QAbstractButton>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -29,24 +29,29 @@ QString answerText(SaveAnswer a)
 }
 
 const BoxCase kCases[] = {
-    {"info", [](QtMessages& m, const QString& t) { m.ShowInfo(t); return QString("done"); },
+    {"info",
+     [](QtMessages& m, const QString& t) {
+         m.ShowInfo(t);
+         return QString("done");
+     },
      B::Information, B::Ok, "done", "done"},
-    {"plain", [](QtMessages& m, const QString& t) { m.ShowPlain(t); return QString("done"); },
+    {"plain",
+     [](QtMessages& m, const QString& t) {
+         m.ShowPlain(t);
+         return QString("done");
+     },
      B::NoIcon, B::Ok, "done", "done"},
-    {"confirm",
-     [](QtMessages& m, const QString& t) { return QString(m.Confirm(t) ? "yes" : "no"); },
-     B::Question, B::Yes | B::Cancel, "yes", "no"},
-    {"yesno",
-     [](QtMessages& m, const QString& t) { return QString(m.AskYesNo(t) ? "yes" : "no"); },
-     B::Warning, B::Yes | B::No, "yes", "no"},
-    {"save", [](QtMessages& m, const QString& t) { return answerText(m.AskSave(t)); },
-     B::Question, B::Yes | B::No | B::Cancel, "yes", "cancel"},
-    {"okcancel",
-     [](QtMessages& m, const QString& t) { return QString(m.AskOkCancel(t) ? "ok" : "cancel"); },
+    {"confirm", [](QtMessages& m, const QString& t) { return QString(m.Confirm(t) ? "yes" : "no"); }, B::Question,
+     B::Yes | B::Cancel, "yes", "no"},
+    {"yesno", [](QtMessages& m, const QString& t) { return QString(m.AskYesNo(t) ? "yes" : "no"); }, B::Warning,
+     B::Yes | B::No, "yes", "no"},
+    {"save", [](QtMessages& m, const QString& t) { return answerText(m.AskSave(t)); }, B::Question,
+     B::Yes | B::No | B::Cancel, "yes", "cancel"},
+    {"okcancel", [](QtMessages& m, const QString& t) { return QString(m.AskOkCancel(t) ? "ok" : "cancel"); },
      B::Question, B::Ok | B::Cancel, "ok", "cancel"},
 };
 
-class QtMessagesKinds : public ::testing::TestWithParam<BoxCase> {};
+class QtMessagesKinds : public ::testing::TestWithParam<BoxCase> { };
 
 TEST_P(QtMessagesKinds, ShowsItsIconButtonsAndCaption)
 {
@@ -78,8 +83,7 @@ TEST_P(QtMessagesKinds, EnterTakesTheDefaultAndEscapeTheWayOut)
 {
     const BoxCase& c = GetParam();
     QtMessages messages;
-    for (auto [key, expected] : {std::pair{Qt::Key_Return, c.onEnter},
-                                 std::pair{Qt::Key_Escape, c.onEscape}}) {
+    for (auto [key, expected] : {std::pair{Qt::Key_Return, c.onEnter}, std::pair{Qt::Key_Escape, c.onEscape}}) {
         WhenModal<B> press([key = key](B* box) { QTest::keyClick(box, key); });
         EXPECT_EQ(c.ask(messages, "Question"), expected) << "key " << key;
         EXPECT_TRUE(press.ran());

@@ -20,13 +20,12 @@ void ReportFixture::TearDown()
     DataModuleTest::TearDown();
 }
 
-void ReportFixture::add(const QString& group, const QString& description, const QString& id,
-                        const QString& password, const QString& url, const QString& notes, const QDate& assigned,
-                        const QDate& expires)
+void ReportFixture::add(const QString& group, const QString& description, const QString& id, const QString& password,
+                        const QString& url, const QString& notes, const QDate& assigned, const QDate& expires)
 {
-    Statement insert = db->prepare(
-        "INSERT INTO Passwords (GroupID, Description, ID, Password, URL, Notes, AssignDate, ExpireDate) "
-        "SELECT GroupID, ?2, ?3, ?4, ?5, ?6, ?7, ?8 FROM Groups WHERE Name = ?1;");
+    Statement insert =
+        db->prepare("INSERT INTO Passwords (GroupID, Description, ID, Password, URL, Notes, AssignDate, ExpireDate) "
+                    "SELECT GroupID, ?2, ?3, ?4, ?5, ?6, ?7, ?8 FROM Groups WHERE Name = ?1;");
     const auto date = [](const QDate& d) {
         return d.isValid() ? QVariant(d.toString("yyyy-MM-dd") + " 00:00:00") : QVariant();
     };

@@ -16,8 +16,7 @@ protected:
     void TearDown() override;
 
     void add(const QString& group, const QString& description, const QString& id, const QString& password,
-             const QString& url = {}, const QString& notes = {}, const QDate& assigned = {},
-             const QDate& expires = {});
+             const QString& url = {}, const QString& notes = {}, const QDate& assigned = {}, const QDate& expires = {});
     // Opens the data module on the stored current group ("Email Accounts").
     void open();
     // The Reports command, as the main window runs it.

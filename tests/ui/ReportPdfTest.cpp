@@ -67,7 +67,7 @@ protected:
 TEST_F(ReportPdfTest, TheFullReportOfAllGroupsAsPdf)
 {
     add("Email Accounts", "Work mail", "me@work.example", "w0rk-Pass", "https://mail.work.example",
-         "Second factor on the phone.", QDate(2025, 2, 3), QDate(2027, 4, 5));
+        "Second factor on the phone.", QDate(2025, 2, 3), QDate(2027, 4, 5));
     add("Email Accounts", "Home mail", "me@home.example", "h0me-Pass");
     add("Misc Accounts", "Alarm code", "", "1234");
     open();
@@ -89,19 +89,34 @@ TEST_F(ReportPdfTest, TheFullReportOfAllGroupsAsPdf)
     ASSERT_EQ(pages.size(), 2) << "one group per page";
     const QChar sep = SystemDateSeparator();
     const QString printed = ReportDateText(clock.time.date(), sep);
-    EXPECT_TRUE(InOrder(pages[0], {"Family accounts", printed, "Email Accounts", "Home mail", "ID:",
-                                   "me@home.example", "Password:", "h0me-Pass", "Work mail", "ID:",
-                                   "me@work.example", "Assigned:", ReportDateText(QDate(2025, 2, 3), sep),
-                                   "Password:", "w0rk-Pass", "Expires:", ReportDateText(QDate(2027, 4, 5), sep),
-                                   "Internet:", "https://mail.work.example", "Notes:",
+    EXPECT_TRUE(InOrder(pages[0], {"Family accounts",
+                                   printed,
+                                   "Email Accounts",
+                                   "Home mail",
+                                   "ID:",
+                                   "me@home.example",
+                                   "Password:",
+                                   "h0me-Pass",
+                                   "Work mail",
+                                   "ID:",
+                                   "me@work.example",
+                                   "Assigned:",
+                                   ReportDateText(QDate(2025, 2, 3), sep),
+                                   "Password:",
+                                   "w0rk-Pass",
+                                   "Expires:",
+                                   ReportDateText(QDate(2027, 4, 5), sep),
+                                   "Internet:",
+                                   "https://mail.work.example",
+                                   "Notes:",
                                    "Second factor on the phone."}))
         << pages[0].toStdString();
     EXPECT_FALSE(pages[0].contains("Alarm code"));
     EXPECT_TRUE(InOrder(pages[1], {"Misc Accounts", "Alarm code", "Password:", "1234"})) << pages[1].toStdString();
     EXPECT_FALSE(pages[1].contains("Family accounts")) << "the title is on the first page only";
 
-    EXPECT_EQ(QFileInfo(pdf).permissions(),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser) << "0600";
+    EXPECT_EQ(QFileInfo(pdf).permissions(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+        << "0600";
     EXPECT_EQ(pdfTitle(pdf), "Passwords");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).filter(".pdf").size(), 1)
         << "no temporary file is left";

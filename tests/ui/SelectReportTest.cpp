@@ -32,7 +32,7 @@ struct Shown {
 
 Shown shownBy(TfrmSelectReport* d)
 {
-    return {d->RGReportType->itemIndex(), d->RGType->itemIndex(), d->RBOne->isChecked(),
+    return {d->RGReportType->itemIndex(), d->RGType->itemIndex(),  d->RBOne->isChecked(),
             d->RBContinuous->isChecked(), d->chkDate->isChecked(), d->txtTitle->text()};
 }
 
@@ -127,7 +127,9 @@ TEST_F(SelectReportTest, StoredOptionsComeBack)
     struct Case {
         QString title;
         QString shownTitle;
-    } cases[] = {{"ERROR", "Account Summary"}, {"", ""}, {"Family", "Family"},
+    } cases[] = {{"ERROR", "Account Summary"},
+                 {"", ""},
+                 {"Family", "Family"},
                  {"  Family ", "Family"}}; // the settings file keeps no blanks at a value's ends
     open();
     for (const Case& c : cases) {
@@ -225,9 +227,11 @@ TEST_F(SelectReportTest, EnterRunsTheReportFromAnyControl)
     open();
     QStringList ran;
     inDialog([&](TfrmSelectReport* d) {
-        const std::pair<const char*, QWidget*> controls[] = {
-            {"txtTitle", d->txtTitle}, {"RBContinuous", d->RBContinuous}, {"chkDate", d->chkDate},
-            {"RGType", d->RGType->item(1)}, {"cmdCancel", d->cmdCancel}};
+        const std::pair<const char*, QWidget*> controls[] = {{"txtTitle", d->txtTitle},
+                                                             {"RBContinuous", d->RBContinuous},
+                                                             {"chkDate", d->chkDate},
+                                                             {"RGType", d->RGType->item(1)},
+                                                             {"cmdCancel", d->cmdCancel}};
         for (const auto& [name, control] : controls) {
             control->setFocus();
             if (report(d, [&] { QTest::keyClick(control, Qt::Key_Return); }).previewShown)

@@ -16,10 +16,7 @@ constexpr int kGenerousWaitMs = 10000;
 class SingleInstanceTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-    std::unique_ptr<SingleInstance> guard()
-    {
-        return std::make_unique<SingleInstance>("lockwell-test", dir.path());
-    }
+    std::unique_ptr<SingleInstance> guard() { return std::make_unique<SingleInstance>("lockwell-test", dir.path()); }
 
     QTemporaryDir dir;
 };
@@ -45,8 +42,7 @@ TEST_F(SingleInstanceTest, APrimaryKeepsTheNameHoweverLongItRuns)
     ASSERT_TRUE(first->tryBecomePrimary());
     QFile lock(first->lockFilePath());
     ASSERT_TRUE(lock.open(QIODevice::Append));
-    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-2),
-                                 QFileDevice::FileModificationTime));
+    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addDays(-2), QFileDevice::FileModificationTime));
     lock.close();
     EXPECT_FALSE(guard()->tryBecomePrimary());
 }
@@ -59,8 +55,7 @@ TEST_F(SingleInstanceTest, EveryRequestIsHeard)
     auto second = guard();
     ASSERT_TRUE(second->askPrimaryToShow());
     ASSERT_TRUE(second->askPrimaryToShow());
-    while (shown.count() < 2 && shown.wait(kGenerousWaitMs)) {
-    }
+    while (shown.count() < 2 && shown.wait(kGenerousWaitMs)) { }
     EXPECT_EQ(shown.count(), 2);
 }
 

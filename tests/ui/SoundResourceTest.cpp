@@ -14,8 +14,14 @@ struct WaveFormat {
     qint64 dataBytes = -1;
 };
 
-quint32 u32(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint32>(b.constData() + at); }
-quint16 u16(const QByteArray& b, qsizetype at) { return qFromLittleEndian<quint16>(b.constData() + at); }
+quint32 u32(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint32>(b.constData() + at);
+}
+quint16 u16(const QByteArray& b, qsizetype at)
+{
+    return qFromLittleEndian<quint16>(b.constData() + at);
+}
 
 // Reads the RIFF container: "RIFF" size "WAVE", then chunks, each an id, a
 // size and the body padded to an even length.
@@ -52,9 +58,12 @@ struct SoundCase {
     double seconds;
 };
 
-void PrintTo(const SoundCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SoundCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
-class SoundResource : public ::testing::TestWithParam<SoundCase> {};
+class SoundResource : public ::testing::TestWithParam<SoundCase> { };
 
 TEST_P(SoundResource, IsMonoPcmInTheFormatAndLengthOfItsRole)
 {
@@ -75,10 +84,8 @@ TEST_P(SoundResource, IsMonoPcmInTheFormatAndLengthOfItsRole)
 }
 
 INSTANTIATE_TEST_SUITE_P(BuiltIn, SoundResource,
-                         ::testing::Values(SoundCase{"MOVE", 8, 11025, 0.07},
-                                           SoundCase{"GRANT", 8, 22050, 0.37},
-                                           SoundCase{"DENY", 16, 22050, 1.72},
-                                           SoundCase{"BUZZ", 8, 11000, 0.28}),
+                         ::testing::Values(SoundCase{"MOVE", 8, 11025, 0.07}, SoundCase{"GRANT", 8, 22050, 0.37},
+                                           SoundCase{"DENY", 16, 22050, 1.72}, SoundCase{"BUZZ", 8, 11000, 0.28}),
                          [](const auto& testInfo) { return std::string(testInfo.param.name); });
 
 } // namespace

@@ -13,10 +13,9 @@ namespace {
 
 using test::WhenModal;
 
-const QString kWelcomeText =
-    "Lockwell Supports multiple databases!\n\n"
-    "If this is your first time running the program, a database needs to be specified.\n\n"
-    "Would you like to create a password database now?";
+const QString kWelcomeText = "Lockwell Supports multiple databases!\n\n"
+                             "If this is your first time running the program, a database needs to be specified.\n\n"
+                             "Would you like to create a password database now?";
 
 struct Outcome {
     int newRuns = 0;
@@ -36,8 +35,7 @@ Outcome pressInWelcome(Qt::Key key)
     });
     TfrmWelcome::Execute(&mainWindow, [&] {
         ++out.newRuns;
-        out.hiddenWhileNewRan = shown && !shown->isVisible() &&
-                                QApplication::activeModalWidget() != shown;
+        out.hiddenWhileNewRan = shown && !shown->isVisible() && QApplication::activeModalWidget() != shown;
     });
     EXPECT_TRUE(press.ran());
     out.freed = shown.isNull();

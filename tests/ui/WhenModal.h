@@ -11,8 +11,7 @@ namespace lw::test {
 // shows it: the action is posted to the event queue and looks again at each
 // pass until the window is on screen. Destroying the object withdraws an
 // action that has not run.
-template <class T>
-class WhenModal {
+template <class T> class WhenModal {
 public:
     explicit WhenModal(std::function<void(T*)> action) : state_(std::make_shared<State>())
     {

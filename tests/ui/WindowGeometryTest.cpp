@@ -1,6 +1,6 @@
+#include "ui/WindowGeometry.h"
 #include "settings/IniFile.h"
 #include "support/TempDir.h"
-#include "ui/WindowGeometry.h"
 
 #include <climits>
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ const GeometryCase kCases[] = {
     {"OffTheLeftEdgeMovesIn", -5000, -30, 640, 480, {0, 0, 640, 480}},
 };
 
-class ClampToScreenCases : public ::testing::TestWithParam<GeometryCase> {};
+class ClampToScreenCases : public ::testing::TestWithParam<GeometryCase> { };
 
 TEST_P(ClampToScreenCases, KeepsTheWindowOnTheScreen)
 {

@@ -33,8 +33,7 @@ CurrentRowSync* CurrentRowSync::bind(QAbstractItemView* view, Dataset& dataset, 
 
 CurrentRowSync* CurrentRowSync::bind(QComboBox* combo, Dataset& dataset, Move move)
 {
-    auto* sync = new CurrentRowSync(combo, dataset, std::move(move),
-                                    [combo](int row) { combo->setCurrentIndex(row); });
+    auto* sync = new CurrentRowSync(combo, dataset, std::move(move), [combo](int row) { combo->setCurrentIndex(row); });
     connect(combo, &QComboBox::activated, sync, &CurrentRowSync::picked);
     sync->show();
     return sync;

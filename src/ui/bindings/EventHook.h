@@ -23,7 +23,7 @@ protected:
     bool eventFilter(QObject*, QEvent* event) override { return handler_(event); }
 
 private:
-    EventHook(QObject* watched, Handler handler) : QObject(watched), handler_(std::move(handler)) {}
+    EventHook(QObject* watched, Handler handler) : QObject(watched), handler_(std::move(handler)) { }
     Handler handler_;
 };
 

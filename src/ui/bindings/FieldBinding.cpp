@@ -12,8 +12,7 @@
 
 namespace lw {
 
-FieldBinding::FieldBinding(QObject* control, Dataset& dataset, QString field,
-                           std::function<void(const QVariant&)> show)
+FieldBinding::FieldBinding(QObject* control, Dataset& dataset, QString field, std::function<void(const QVariant&)> show)
     : QObject(control), dataset_(dataset), field_(std::move(field)), show_(std::move(show))
 {
     connect(&dataset_, &Dataset::changed, this, [this](DataChange why, const QString& f) {
@@ -85,9 +84,8 @@ FieldBinding* FieldBinding::bind(NullableDateEdit* edit, Dataset& dataset, const
     auto* b = new FieldBinding(edit, dataset, field, [edit](const QVariant& v) {
         edit->setDate(v.isNull() ? QDate() : v.toDateTime().date());
     });
-    connect(edit, &NullableDateEdit::dateEdited, b, [b](const QDate& d) {
-        b->userEdited(d.isValid() ? QVariant(QDateTime(d, QTime(0, 0))) : QVariant());
-    });
+    connect(edit, &NullableDateEdit::dateEdited, b,
+            [b](const QDate& d) { b->userEdited(d.isValid() ? QVariant(QDateTime(d, QTime(0, 0))) : QVariant()); });
     b->refresh();
     return b;
 }

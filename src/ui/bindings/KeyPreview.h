@@ -34,7 +34,7 @@ protected:
     }
 
 private:
-    KeyPreview(QWidget* window, Handler handler) : QObject(window), window_(window), handler_(std::move(handler)) {}
+    KeyPreview(QWidget* window, Handler handler) : QObject(window), window_(window), handler_(std::move(handler)) { }
 
     QWidget* window_;
     Handler handler_;

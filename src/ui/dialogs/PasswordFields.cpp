@@ -5,12 +5,12 @@
 #include <QApplication>
 #include <QDialog>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 namespace lw {
 
@@ -106,7 +106,7 @@ namespace {
 
 class EscapeCloses : public QObject {
 public:
-    explicit EscapeCloses(QDialog* dialog) : QObject(dialog), dialog_(dialog) {}
+    explicit EscapeCloses(QDialog* dialog) : QObject(dialog), dialog_(dialog) { }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override

@@ -6,8 +6,7 @@
 
 namespace lw {
 
-void RunReports(QWidget* owner, TDM& dm, IniFile& settings, Messages& messages, FileChooser& files,
-                const Clock& clock)
+void RunReports(QWidget* owner, TDM& dm, IniFile& settings, Messages& messages, FileChooser& files, const Clock& clock)
 {
     if (!dm.qryGroups.isOpen())
         return;

@@ -2,9 +2,9 @@
 
 #include "PasswordFields.h"
 #include "store/Connection.h"
+#include "store/DatabaseSession.h"
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
-#include "store/DatabaseSession.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -53,7 +53,7 @@ void TfrmChangePassword::cmdOKClick()
     try {
         if (txtCurrent->text() != session_.CurrentMasterPassword()) {
             messages_.ShowInfo("Sorry, the value entered for the current password is incorrect.\r\nRemember, the "
-                              "master password is case-sensitive.");
+                               "master password is case-sensitive.");
             txtCurrent->setFocus();
             return;
         }
@@ -64,7 +64,7 @@ void TfrmChangePassword::cmdOKClick()
         }
         if (txtVerify->text() != txtNew->text()) {
             messages_.ShowInfo("Sorry, the new password value could not be verified. \r\nPlease verify the password "
-                              "again.");
+                               "again.");
             txtVerify->setFocus();
             return;
         }

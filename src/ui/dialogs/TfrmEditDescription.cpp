@@ -1,14 +1,14 @@
 #include "TfrmEditDescription.h"
 
 #include "PasswordFields.h"
+#include "records/TDM.h"
 #include "settings/IniFile.h"
 #include "store/Clock.h"
 #include "store/Messages.h"
+#include "ui/AppServices.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 #include "ui/bindings/EventHook.h"
-#include "records/TDM.h"
-#include "ui/AppServices.h"
 #include "ui/widgets/NameEdit.h"
 
 #include <QHBoxLayout>

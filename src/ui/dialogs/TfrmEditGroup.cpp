@@ -1,13 +1,13 @@
 #include "TfrmEditGroup.h"
 
 #include "PasswordFields.h"
+#include "records/TDM.h"
 #include "settings/IniFile.h"
 #include "store/Messages.h"
+#include "ui/AppServices.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 #include "ui/bindings/EventHook.h"
-#include "records/TDM.h"
-#include "ui/AppServices.h"
 #include "ui/widgets/NameEdit.h"
 
 #include <QHBoxLayout>

@@ -3,9 +3,9 @@
 #include "PasswordFields.h"
 #include "settings/Error.h"
 #include "store/AliasStore.h"
+#include "store/DatabaseSession.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
-#include "store/DatabaseSession.h"
 #include "ui/widgets/GradientCaption.h"
 
 #include <QFileInfo>

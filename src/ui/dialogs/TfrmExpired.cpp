@@ -78,8 +78,7 @@ TfrmExpired::TfrmExpired(QWidget* owner, TDM& dm, AppServices& services, bool as
     setAutoFillBackground(true);
 
     DBCtrlGridExpired = new QTableView(this);
-    auto* model = new DatasetModel(dm_.qryExpired, QStringList{"ExpireDate", "Description", "Name"},
-                                   DBCtrlGridExpired);
+    auto* model = new DatasetModel(dm_.qryExpired, QStringList{"ExpireDate", "Description", "Name"}, DBCtrlGridExpired);
     model->setTitles({"Expired", "Account", "Group"});
     DBCtrlGridExpired->setModel(model);
     DBCtrlGridExpired->setItemDelegate(new ExpiredPanelDelegate(DBCtrlGridExpired));

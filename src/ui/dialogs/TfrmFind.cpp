@@ -38,8 +38,8 @@ bool isEnter(const QKeyEvent* key)
 bool TfrmFind::AcceptsTyped(QChar c)
 {
     const char16_t u = c.unicode();
-    return u == 8 || u == 13 || u == ' ' || u == '!' || (u >= 35 && u <= 57) || (u >= 'A' && u <= 'Z') ||
-           u == '\\' || (u >= 94 && u <= 122) || u == '~';
+    return u == 8 || u == 13 || u == ' ' || u == '!' || (u >= 35 && u <= 57) || (u >= 'A' && u <= 'Z') || u == '\\' ||
+           (u >= 94 && u <= 122) || u == '~';
 }
 
 TfrmFind::TfrmFind(QWidget* owner, TDM& dm, AppServices& services) : QDialog(owner), dm_(dm), s_(services)
@@ -182,9 +182,7 @@ bool TfrmFind::DBGridFindKeyPress(QEvent* event)
         return false;
     Dataset& found = dm_.qryFind;
     if (found.isOpen() && found.recordCount() > 0)
-        RunCommand(this, [&found, text] {
-            found.locate("Name", text, {.caseInsensitive = true, .partialKey = true});
-        });
+        RunCommand(this, [&found, text] { found.locate("Name", text, {.caseInsensitive = true, .partialKey = true}); });
     return true;
 }
 

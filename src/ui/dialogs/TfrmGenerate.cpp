@@ -4,10 +4,9 @@
 #include "settings/Error.h"
 #include "settings/IniFile.h"
 #include "store/Messages.h"
+#include "ui/AppServices.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
-#include "records/TDM.h"
-#include "ui/AppServices.h"
 
 #include <QCheckBox>
 #include <QFile>

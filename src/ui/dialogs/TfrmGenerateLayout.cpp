@@ -26,8 +26,8 @@ QLabel* heading(const QString& text, const QString& color, QWidget* parent)
     auto* l = new QLabel(text, parent);
     l->setAlignment(Qt::AlignCenter);
     l->setMinimumHeight(24);
-    l->setStyleSheet(QStringLiteral("QLabel { background: black; color: %1; font-weight: bold; padding: 2px; }")
-                         .arg(color));
+    l->setStyleSheet(
+        QStringLiteral("QLabel { background: black; color: %1; font-weight: bold; padding: 2px; }").arg(color));
     return l;
 }
 

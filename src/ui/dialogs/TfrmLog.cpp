@@ -33,8 +33,7 @@ void colourWord(QTextEdit* view, const QString& word, const QColor& colour)
 
 } // namespace
 
-TfrmLog::TfrmLog(QWidget* owner, AccessLog& log, Messages& messages)
-    : QDialog(owner), log_(log), messages_(messages)
+TfrmLog::TfrmLog(QWidget* owner, AccessLog& log, Messages& messages) : QDialog(owner), log_(log), messages_(messages)
 {
     setObjectName("frmLog");
     setWindowTitle("Log");

@@ -23,7 +23,8 @@ namespace lw {
 
 TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& session, AliasStore& alias,
                                              Messages& messages, QString newDatabasePath)
-    : QDialog(owner), session_(session), alias_(alias), messages_(messages), newDatabasePath_(std::move(newDatabasePath))
+    : QDialog(owner), session_(session), alias_(alias), messages_(messages),
+      newDatabasePath_(std::move(newDatabasePath))
 {
     caption_ = new GradientCaption(this);
     lblText = new QLabel(this);

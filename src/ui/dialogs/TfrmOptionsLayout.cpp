@@ -130,8 +130,7 @@ QWidget* TfrmOptions::advancedPage()
     // Whole numbers from 1 to 9999 only, so the integer column never gets text.
     QLineEdit* edit = cboDBMaintenance->lineEdit();
     edit->setMaxLength(kIntervalMaxLength);
-    edit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9][0-9]{0,3}")), edit));
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[1-9][0-9]{0,3}")), edit));
     FieldBinding::bind(cboDBMaintenance, options_, "dbmaintfreq");
     col->addLayout(labelled("Database Maintenance interval", cboDBMaintenance, page));
     col->addStretch(1);

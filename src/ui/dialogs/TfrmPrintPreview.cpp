@@ -46,7 +46,10 @@ int numberIn(const QLineEdit* box, int otherwise)
     return ok ? n : otherwise;
 }
 
-bool isEnter(const QKeyEvent* e) { return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+}
 
 // A box that runs `enter` on Enter and keeps the key to itself.
 void onEnter(QLineEdit* box, std::function<void()> enter)
@@ -88,9 +91,8 @@ TfrmPrintPreview::TfrmPrintPreview(QWidget* parent, const PageSetup& paper, Page
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
     onEnter(mskPreviewPercentage, command(&TfrmPrintPreview::mskPreviewPercentageEnter));
     onEnter(mskPreviewPage, command(&TfrmPrintPreview::mskPreviewPageEnter));
-    connect(ppViewer1, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
-        RunCommand(this, [this, printer] { ppViewer1PaintRequested(printer); });
-    });
+    connect(ppViewer1, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* printer) { RunCommand(this, [this, printer] { ppViewer1PaintRequested(printer); }); });
     connect(ppViewer1, &QPrintPreviewWidget::previewChanged, this, &TfrmPrintPreview::ppViewer1PageChange);
     KeyPreview::install(this, [this](QKeyEvent* e) { return FormKeyDown(e); });
     // A new size of the viewer (the window maximised, for one) zooms the page
@@ -144,9 +146,9 @@ void TfrmPrintPreview::buildControls()
     auto* bar = new QHBoxLayout;
     bar->setContentsMargins(4, 2, 4, 2);
     bar->setSpacing(2);
-    for (QWidget* w : std::initializer_list<QWidget*>{cmdzoom100, cmdzoomtofit, cmdzoomtowidth, mskPreviewPercentage,
-                                                      cmdFirst, cmdPrev, mskPreviewPage, cmdNext, cmdLast, cmdPrint,
-                                                      cmdSavePdf})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cmdzoom100, cmdzoomtofit, cmdzoomtowidth, mskPreviewPercentage, cmdFirst,
+                                         cmdPrev, mskPreviewPage, cmdNext, cmdLast, cmdPrint, cmdSavePdf})
         bar->addWidget(w);
     bar->addStretch(1);
     bar->addWidget(cmdClose);
@@ -177,11 +179,20 @@ void TfrmPrintPreview::ppViewer1PaintRequested(QPrinter* printer)
     PaintReport(pages_, *printer);
 }
 
-int TfrmPrintPreview::CurrentPage() const { return ppViewer1->currentPage(); }
+int TfrmPrintPreview::CurrentPage() const
+{
+    return ppViewer1->currentPage();
+}
 
-int TfrmPrintPreview::PageCount() const { return ppViewer1->pageCount(); }
+int TfrmPrintPreview::PageCount() const
+{
+    return ppViewer1->pageCount();
+}
 
-int TfrmPrintPreview::ZoomInEffect() const { return qRound(ppViewer1->zoomFactor() * 100); }
+int TfrmPrintPreview::ZoomInEffect() const
+{
+    return qRound(ppViewer1->zoomFactor() * 100);
+}
 
 void TfrmPrintPreview::showZoom()
 {
@@ -280,8 +291,8 @@ void TfrmPrintPreview::cmdPrintClick()
 void TfrmPrintPreview::cmdSavePdfClick()
 {
     const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString path = files_.saveFile(this, "Save as PDF", QDir(documents).filePath("Passwords.pdf"),
-                                         "PDF files (*.pdf)");
+    const QString path =
+        files_.saveFile(this, "Save as PDF", QDir(documents).filePath("Passwords.pdf"), "PDF files (*.pdf)");
     if (path.isEmpty())
         return;
     const BusyCursor busy;

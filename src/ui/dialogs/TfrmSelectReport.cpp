@@ -34,8 +34,8 @@ const QString kDefaultTitle = QStringLiteral("Account Summary");
 
 } // namespace
 
-TfrmSelectReport::TfrmSelectReport(QWidget* owner, TDM& dm, IniFile& settings, Messages& messages,
-                                   FileChooser& files, const Clock& clock)
+TfrmSelectReport::TfrmSelectReport(QWidget* owner, TDM& dm, IniFile& settings, Messages& messages, FileChooser& files,
+                                   const Clock& clock)
     : QDialog(owner), dm_(dm), settings_(settings), messages_(messages), files_(files), clock_(clock)
 {
     setObjectName("frmSelectReport");
@@ -133,8 +133,8 @@ void TfrmSelectReport::cmdOKClick()
 {
     const bool currentGroup = RGReportType->itemIndex() != 1;
     if (currentGroup && dm_.qryPasswords.recordCount() == 0) {
-        messages_.ShowPlain(QStringLiteral("No Accounts to Print in \"%1\" !")
-                                .arg(dm_.qryGroups.value("Name").toString()));
+        messages_.ShowPlain(
+            QStringLiteral("No Accounts to Print in \"%1\" !").arg(dm_.qryGroups.value("Name").toString()));
         return;
     }
     Dataset& query = dm_.qryRptPasswords;

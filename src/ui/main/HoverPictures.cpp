@@ -23,8 +23,8 @@ void HoverPictures::PlayHoverSound()
         sounds_.play(QStringLiteral("MOVE"));
 }
 
-PictureButton* HoverPictures::make(QWidget* parent, const QString& base, const QString& caption,
-                                   const QString& hint, QSize size, bool canDisable)
+PictureButton* HoverPictures::make(QWidget* parent, const QString& base, const QString& caption, const QString& hint,
+                                   QSize size, bool canDisable)
 {
     auto* b = new PictureButton(parent);
     b->setObjectName(QStringLiteral("cmd") + base);

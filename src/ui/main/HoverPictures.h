@@ -21,8 +21,8 @@ public:
 
     // A button with the pictures <base>OFF / <base>ON and, when it can be
     // disabled, <base>DISABLED.
-    PictureButton* make(QWidget* parent, const QString& base, const QString& caption, const QString& hint,
-                        QSize size, bool canDisable = true);
+    PictureButton* make(QWidget* parent, const QString& base, const QString& caption, const QString& hint, QSize size,
+                        bool canDisable = true);
 
     void PlayHoverSound();
 

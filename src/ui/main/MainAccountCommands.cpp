@@ -39,8 +39,7 @@ private:
 bool hasCurrentAccount(TfrmMain& main)
 {
     const Dataset& accounts = main.DM().qryPasswords;
-    return main.session().isOpen() && accounts.isOpen() && accounts.recordCount() > 0 &&
-           accounts.currentRow() >= 0;
+    return main.session().isOpen() && accounts.isOpen() && accounts.recordCount() > 0 && accounts.currentRow() >= 0;
 }
 
 // Moves the current account to the group whose number the item carries.
@@ -77,8 +76,7 @@ void TfrmMain::setupAccountCommands()
     connect(u.mnuPasswordsAdd, &QAction::triggered, this, [this] { run([this] { mnuPasswordsAddClick(); }); });
     connect(u.mnuPasswordsEditDescription, &QAction::triggered, this,
             [this] { run([this] { mnuPasswordsEditDescriptionClick(); }); });
-    connect(u.mnuPasswordsDelete, &QAction::triggered, this,
-            [this] { run([this] { mnuPasswordsDeleteClick(); }); });
+    connect(u.mnuPasswordsDelete, &QAction::triggered, this, [this] { run([this] { mnuPasswordsDeleteClick(); }); });
 
     // The grid's popup menu: its items by name, and the Transfer submenu built
     // afresh each time the menu opens.
@@ -189,8 +187,8 @@ void TfrmMain::mnuPasswordsDeleteClick()
         return;
     const SelectionAlwaysShown marked(ui_->GridDescription);
     Dataset& accounts = dm_.qryPasswords;
-    const QString question = "Are you sure you want to delete the password account \"" +
-                             accounts.value("Description").toString() + "\" ?";
+    const QString question =
+        "Are you sure you want to delete the password account \"" + accounts.value("Description").toString() + "\" ?";
     if (s_.messages.Confirm(question))
         accounts.remove();
     dm_.UpdateItemCount();

@@ -18,12 +18,11 @@ void TfrmMain::bindControls()
     Controls& u = *ui_;
     Dataset& accounts = dm_.qryPasswords;
     const auto report = [this](const std::exception& e) { ShowErrorBox(this, QString::fromStdString(e.what())); };
-    for (FieldBinding* b : {FieldBinding::bind(u.txtID, accounts, "ID"),
-                            FieldBinding::bind(u.txtPassword, accounts, "Password"),
-                            FieldBinding::bind(u.DateExpire, accounts, "ExpireDate"),
-                            FieldBinding::bind(u.DateAssign, accounts, "AssignDate"),
-                            FieldBinding::bind(u.txtURL, accounts, "URL"),
-                            FieldBinding::bind(u.MemoNotes, accounts, "Notes")}) {
+    for (FieldBinding* b :
+         {FieldBinding::bind(u.txtID, accounts, "ID"), FieldBinding::bind(u.txtPassword, accounts, "Password"),
+          FieldBinding::bind(u.DateExpire, accounts, "ExpireDate"),
+          FieldBinding::bind(u.DateAssign, accounts, "AssignDate"), FieldBinding::bind(u.txtURL, accounts, "URL"),
+          FieldBinding::bind(u.MemoNotes, accounts, "Notes")}) {
         b->setErrorHandler(report);
     }
     // The group combo and the account grid stand on their dataset's current

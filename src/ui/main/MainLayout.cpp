@@ -72,9 +72,9 @@ void TfrmMain::buildToolbar(QWidget* bar)
     u.cmdSaveMemo = smallButton("Save", "Save", bar);
     u.cmdSaveMemo->setEnabled(false);
     u.cmdExit = h.make(bar, "EXIT", QString(), "Exit", {32, 23}, false);
-    for (QWidget* w : std::initializer_list<QWidget*>{u.cmdNew, u.cmdOpen, u.cmdAddGroup, u.cmdEditGroup,
-                                                      u.cmdDelGroup, u.cmdReport, u.cmdLog, u.cmdExpire,
-                                                      u.cmdOptions, u.cmdFind, u.cmdSaveMemo})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{u.cmdNew, u.cmdOpen, u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdReport,
+                                         u.cmdLog, u.cmdExpire, u.cmdOptions, u.cmdFind, u.cmdSaveMemo})
         row->addWidget(w);
     row->addStretch(1);
     row->addWidget(u.cmdExit);

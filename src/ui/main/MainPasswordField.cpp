@@ -27,8 +27,8 @@ const QString kCalendarHeading = QStringLiteral("dddd, MMMM dd, yyyy");
 // The Edit menu's shortcuts reach the menu before the field with the focus.
 bool isMenuShortcut(QKeyEvent* key)
 {
-    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Cut) ||
-           key->matches(QKeySequence::Copy) || key->matches(QKeySequence::Paste);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Cut) || key->matches(QKeySequence::Copy) ||
+           key->matches(QKeySequence::Paste);
 }
 
 // The address goes exactly as typed, blanks included. Only a plain address

@@ -18,9 +18,8 @@ void TfrmMain::mnuEditOptionsClick()
     TfrmOptions dialog(this, dm_.qryOptions, s_.settings);
     connect(&dialog, &TfrmOptions::backgroundPreviewed, this, &TfrmMain::ShowBackground);
     connect(&dialog, &TfrmOptions::passwordModeChanged, this, &TfrmMain::ApplyPasswordMask);
-    connect(&dialog, &TfrmOptions::passwordMaskChosen, this, [this](bool masked) {
-        ui_->txtPassword->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
-    });
+    connect(&dialog, &TfrmOptions::passwordMaskChosen, this,
+            [this](bool masked) { ui_->txtPassword->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal); });
     connect(&dialog, &TfrmOptions::flagsChosen, this, [this](bool warn, bool buttons, bool access) {
         flags_.WarnBeforeSave = warn;
         ButtonSoundsOn = buttons;

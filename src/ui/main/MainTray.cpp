@@ -5,10 +5,10 @@
 #include "ui/dialogs/TfrmEnterMasterPassword.h"
 #include "ui/widgets/GradientCaption.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QEvent>
 #include <QFileInfo>
-#include <QAction>
 #include <QMenuBar>
 #include <QSystemTrayIcon>
 #include <QTimer>
@@ -28,7 +28,8 @@ void TfrmMain::SetMainTitle(const QString& mode)
     if (mode == QLatin1String("long"))
         title = " Lockwell - " + path;
     else if (mode == QLatin1String("short"))
-        title = " Lockwell - " + QFileInfo(path).fileName().chopped(qMin<qsizetype>(4, QFileInfo(path).fileName().size()));
+        title =
+            " Lockwell - " + QFileInfo(path).fileName().chopped(qMin<qsizetype>(4, QFileInfo(path).fileName().size()));
     else if (mode == QLatin1String("none"))
         title = " Lockwell";
     else

@@ -17,11 +17,10 @@
 #include "ui/widgets/NullableDateEdit.h"
 #include "ui/widgets/PictureButton.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QUrl>
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,20 +32,16 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QToolButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace lw {
 
 TfrmMain::TfrmMain(AppServices services, QWidget* parent)
-    : QMainWindow(parent),
-      s_(services),
-      C(services.messages),
-      dm_(services.alias, services.messages, *this, flags_),
-      session_({services.alias, services.log, C, services.settings, services.sounds, services.messages,
-                services.clock},
+    : QMainWindow(parent), s_(services), C(services.messages), dm_(services.alias, services.messages, *this, flags_),
+      session_({services.alias, services.log, C, services.settings, services.sounds, services.messages, services.clock},
                *this, dm_),
-      hover_(std::make_unique<HoverPictures>(services.sounds,
-                                             [this] { return ButtonSoundsOn && session_.isOpen(); })),
+      hover_(std::make_unique<HoverPictures>(services.sounds, [this] { return ButtonSoundsOn && session_.isOpen(); })),
       ui_(std::make_unique<Controls>())
 {
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
@@ -261,8 +256,8 @@ void TfrmMain::setDatabaseCommandsEnabled(bool open)
             a->setEnabled(open);
     }
     for (QWidget* w : std::initializer_list<QWidget*>{u.cmdAddGroup, u.cmdEditGroup, u.cmdDelGroup, u.cmdAdd,
-                                                      u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport,
-                                                      u.cmdPassword, u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
+                                                      u.cmdDelete, u.cmdEdit, u.cmdOptions, u.cmdReport, u.cmdPassword,
+                                                      u.cmdGo, u.cmdFind, u.cmdLog, u.cmdExpire})
         w->setEnabled(open);
 }
 

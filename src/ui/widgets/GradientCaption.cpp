@@ -12,13 +12,11 @@ QColor blend(QColor from, QColor to, int step)
 {
     const int last = GradientCaption::kSteps - 1;
     auto mix = [&](int a, int b) { return a + (b - a) * step / last; };
-    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()),
-                  mix(from.blue(), to.blue()));
+    return QColor(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
 }
 } // namespace
 
-GradientCaption::GradientCaption(QWidget* parent)
-    : QWidget(parent)
+GradientCaption::GradientCaption(QWidget* parent) : QWidget(parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -56,8 +54,8 @@ void GradientCaption::paintEvent(QPaintEvent*)
         p.fillRect(left, 0, right - left, height(), bandColor(i, active));
     }
     p.setPen(active ? QColor(Qt::white) : QColor(192, 192, 192));
-    p.drawText(rect().adjusted(kTextIndent, 0, -kTextIndent, 0),
-               Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_text);
+    p.drawText(rect().adjusted(kTextIndent, 0, -kTextIndent, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+               m_text);
 }
 
 void GradientCaption::mouseMoveEvent(QMouseEvent* event)

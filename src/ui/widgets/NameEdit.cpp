@@ -5,7 +5,9 @@
 
 namespace lw {
 
-NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent) {}
+NameEdit::NameEdit(QWidget* parent) : QLineEdit(parent)
+{
+}
 
 bool NameEdit::isTypeable(QChar c)
 {

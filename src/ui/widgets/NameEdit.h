@@ -39,5 +39,4 @@ private:
     bool autoCase_ = true;
 };
 
-
 } // namespace lw

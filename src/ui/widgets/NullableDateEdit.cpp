@@ -3,8 +3,8 @@
 #include <QCalendarWidget>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 
 namespace lw {
 
@@ -14,9 +14,7 @@ namespace {
 const QDate kBlank(1752, 9, 14);
 } // namespace
 
-NullableDateEdit::NullableDateEdit(QWidget* parent)
-    : QWidget(parent)
-    , m_edit(new QDateEdit(this))
+NullableDateEdit::NullableDateEdit(QWidget* parent) : QWidget(parent), m_edit(new QDateEdit(this))
 {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

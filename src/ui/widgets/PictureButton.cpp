@@ -6,12 +6,11 @@
 namespace lw {
 
 namespace {
-constexpr int kGap = 2;    // between the picture and the caption
+constexpr int kGap = 2; // between the picture and the caption
 constexpr int kMargin = 2; // around the contents
 } // namespace
 
-PictureButton::PictureButton(QWidget* parent)
-    : QAbstractButton(parent)
+PictureButton::PictureButton(QWidget* parent) : QAbstractButton(parent)
 {
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
@@ -69,8 +68,8 @@ QSize PictureButton::sizeHint() const
     const QSize caption = captionSize();
     const int gap = caption.isEmpty() || picture.isEmpty() ? 0 : kGap;
     QSize size = m_place == CaptionPlace::Below
-        ? QSize(qMax(picture.width(), caption.width()), picture.height() + gap + caption.height())
-        : QSize(picture.width() + gap + caption.width(), qMax(picture.height(), caption.height()));
+                     ? QSize(qMax(picture.width(), caption.width()), picture.height() + gap + caption.height())
+                     : QSize(picture.width() + gap + caption.width(), qMax(picture.height(), caption.height()));
     return size + QSize(2 * kMargin, 2 * kMargin);
 }
 
@@ -89,8 +88,8 @@ void PictureButton::placeContents(QRect& pictureRect, QRect& captionRect) const
     if (m_place == CaptionPlace::Below) {
         const int captionTop = area.bottom() + 1 - cs.height();
         const int room = captionTop - gap - area.top();
-        pictureRect = QRect(
-            QPoint(area.left() + (area.width() - ps.width()) / 2, area.top() + (room - ps.height()) / 2), ps);
+        pictureRect =
+            QRect(QPoint(area.left() + (area.width() - ps.width()) / 2, area.top() + (room - ps.height()) / 2), ps);
         captionRect = QRect(area.left(), captionTop, area.width(), cs.height());
     } else {
         const int left = area.left() + (area.width() - ps.width() - gap - cs.width()) / 2;

@@ -24,6 +24,9 @@ void RadioGroup::setItemIndex(int index)
         b->setChecked(true);
 }
 
-QRadioButton* RadioGroup::item(int index) const { return qobject_cast<QRadioButton*>(group_.button(index)); }
+QRadioButton* RadioGroup::item(int index) const
+{
+    return qobject_cast<QRadioButton*>(group_.button(index));
+}
 
 } // namespace lw

@@ -20,8 +20,8 @@
 #include "store/Connection.h"
 #include "store/DatabaseFileCipher.h"
 #include "store/DatabaseHooks.h"
-#include "store/SessionRecords.h"
 #include "store/DatabaseSession.h"
+#include "store/SessionRecords.h"
 #include "store/TCryptFile.h"
 #include "support/FakeClock.h"
 #include "support/FakeSounds.h"
@@ -56,15 +56,15 @@ public:
 // follows the compaction inside the close.
 class Hooks : public DatabaseHooks, public SessionRecords {
 public:
-    void ShowDatabaseOpen() override {}
+    void ShowDatabaseOpen() override { }
     void ShowDatabaseClosed() override { say("PHASE", "close"); }
-    void EnableDatabaseControls(bool) override {}
-    void OpenQueries(Connection&) override {}
-    void ApplyDisplayRules() override {}
-    void ShowExpiredReminder() override {}
-    void SavePendingEdits() override {}
-    void CloseQueries() override {}
-    void ClearStatusAndBackground() override {}
+    void EnableDatabaseControls(bool) override { }
+    void OpenQueries(Connection&) override { }
+    void ApplyDisplayRules() override { }
+    void ShowExpiredReminder() override { }
+    void SavePendingEdits() override { }
+    void CloseQueries() override { }
+    void ClearStatusAndBackground() override { }
 };
 
 struct Program {
@@ -138,7 +138,7 @@ int run(const QStringList& args)
 int main(int argc, char** argv)
 {
     std::signal(SIGXFSZ, SIG_IGN); // a write past the size limit fails instead
-    SetKdfIterations(4000);        // the fault suites' databases are written with it
+    SetKdfIterations(4000); // the fault suites' databases are written with it
     QStringList args;
     for (int i = 0; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
