@@ -18,13 +18,13 @@ QString InstalledFamily(const QString& templateFamily)
     return templateFamily;
 }
 
-QFont ReportFont(const FontSpec& spec)
+QFont ReportFont(const FontStyle& style)
 {
     QFont font;
     // The stand-in first, the named family when the stand-in is missing.
-    font.setFamilies({InstalledFamily(spec.name), spec.name});
-    font.setPointSizeF(spec.points);
-    font.setBold(spec.bold);
+    font.setFamilies({InstalledFamily(style.name), style.name});
+    font.setPointSizeF(style.points);
+    font.setBold(style.bold);
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;

@@ -15,6 +15,6 @@ QString InstalledFamily(const QString& templateFamily);
 
 // The font of a template element, unhinted so that its widths do not depend
 // on the resolution it is drawn at.
-QFont ReportFont(const FontSpec& spec);
+QFont ReportFont(const FontStyle& style);
 
 } // namespace lw

@@ -44,7 +44,7 @@ struct ReportPage {
 struct ReportLayout {
     QString documentName;
     PageSetup page;
-    std::vector<FontSpec> fonts;
+    std::vector<FontStyle> fonts;
     std::vector<ReportPage> pages;
 
     int pageCount() const { return int(pages.size()); }

@@ -52,9 +52,9 @@ public:
     {
         scale_ = device.logicalDpiX() / kMicronsPerInch;
         scaleY_ = device.logicalDpiY() / kMicronsPerInch;
-        for (const FontSpec& spec : layout.fonts) {
-            const QFont font(ReportFont(spec), &device);
-            fonts_.push_back({font, QFontMetricsF(font, &device), spec.colour});
+        for (const FontStyle& style : layout.fonts) {
+            const QFont font(ReportFont(style), &device);
+            fonts_.push_back({font, QFontMetricsF(font, &device), style.colour});
         }
     }
 

@@ -19,13 +19,13 @@ enum class ElementKind {
 
 enum class TextAlign { Left, Right };
 
-struct FontSpec {
+struct FontStyle {
     QString name; // as the template names it: "Arial", "Times New Roman"
     double points = 10;
     QColor colour = Qt::black;
     bool bold = false;
 
-    friend bool operator==(const FontSpec&, const FontSpec&) = default;
+    friend bool operator==(const FontStyle&, const FontStyle&) = default;
 };
 
 struct ReportElement {
@@ -34,7 +34,7 @@ struct ReportElement {
     QString text; // a label's caption
     QString field; // the row field of a data text or memo
     bool dateText = false; // the field is a date shown as "mm/dd/yyyy"
-    FontSpec font;
+    FontStyle font;
     TextAlign align = TextAlign::Left;
     Length left = 0;
     Length top = 0;

@@ -15,7 +15,7 @@ PageSetup letter(Length top, Length bottom, Length left, Length right)
     return {QStringLiteral("Letter 8 1/2 x 11 in"), 215900, 279401, top, bottom, left, right};
 }
 
-ReportElement label(QString name, QString text, FontSpec font, TextAlign align, Length left, Length top, Length width,
+ReportElement label(QString name, QString text, FontStyle font, TextAlign align, Length left, Length top, Length width,
                     Length height)
 {
     ReportElement e;
@@ -32,14 +32,15 @@ ReportElement label(QString name, QString text, FontSpec font, TextAlign align, 
 }
 
 // A label of fixed size: what does not fit is cut.
-ReportElement fixedLabel(QString name, FontSpec font, Length left, Length top, Length width, Length height)
+ReportElement fixedLabel(QString name, FontStyle font, Length left, Length top, Length width, Length height)
 {
     ReportElement e = label(std::move(name), QString(), std::move(font), TextAlign::Left, left, top, width, height);
     e.cutAtWidth = true;
     return e;
 }
 
-ReportElement dataText(QString name, QString field, FontSpec font, Length left, Length top, Length width, Length height)
+ReportElement dataText(QString name, QString field, FontStyle font, Length left, Length top, Length width,
+                       Length height)
 {
     ReportElement e = label(std::move(name), QString(), std::move(font), TextAlign::Left, left, top, width, height);
     e.kind = ElementKind::DataText;
@@ -48,7 +49,7 @@ ReportElement dataText(QString name, QString field, FontSpec font, Length left, 
     return e;
 }
 
-ReportElement sizedText(QString name, QString field, FontSpec font, Length left, Length top, Length width,
+ReportElement sizedText(QString name, QString field, FontStyle font, Length left, Length top, Length width,
                         Length height)
 {
     ReportElement e = dataText(std::move(name), std::move(field), std::move(font), left, top, width, height);
@@ -57,7 +58,8 @@ ReportElement sizedText(QString name, QString field, FontSpec font, Length left,
     return e;
 }
 
-ReportElement dateText(QString name, QString field, FontSpec font, Length left, Length top, Length width, Length height)
+ReportElement dateText(QString name, QString field, FontStyle font, Length left, Length top, Length width,
+                       Length height)
 {
     ReportElement e = dataText(std::move(name), std::move(field), std::move(font), left, top, width, height);
     e.dateText = true;
@@ -79,12 +81,12 @@ ReportBand band(BandKind kind, Length height, std::vector<ReportElement> element
 
 ReportTemplate ppRptPasswords()
 {
-    const FontSpec title{kArial, 14, kBlack};
-    const FontSpec date{kArial, 8, kBlack};
-    const FontSpec groupName{kArial, 12, kBlack, true};
-    const FontSpec description{kArial, 10, kMaroon};
-    const FontSpec caption{kTimes, 9, kNavy};
-    const FontSpec value{kTimes, 9, kBlack};
+    const FontStyle title{kArial, 14, kBlack};
+    const FontStyle date{kArial, 8, kBlack};
+    const FontStyle groupName{kArial, 12, kBlack, true};
+    const FontStyle description{kArial, 10, kMaroon};
+    const FontStyle caption{kTimes, 9, kNavy};
+    const FontStyle value{kTimes, 9, kBlack};
     const QString region = QStringLiteral("rgnAccount");
     const auto right = TextAlign::Right;
 
@@ -147,11 +149,11 @@ ReportTemplate ppRptPasswords()
 
 ReportTemplate ppRptConcise()
 {
-    const FontSpec title{kArial, 14, kBlack};
-    const FontSpec date{kArial, 8, kBlack};
-    const FontSpec groupName{kArial, 12, kNavy, true};
-    const FontSpec caption{kTimes, 9, kNavy};
-    const FontSpec value{kTimes, 9, kBlack};
+    const FontStyle title{kArial, 14, kBlack};
+    const FontStyle date{kArial, 8, kBlack};
+    const FontStyle groupName{kArial, 12, kNavy, true};
+    const FontStyle caption{kTimes, 9, kNavy};
+    const FontStyle value{kTimes, 9, kBlack};
     const auto left = TextAlign::Left;
 
     ReportTemplate t;

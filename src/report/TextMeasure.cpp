@@ -19,16 +19,16 @@ TextMeasure::TextMeasure() : device_(1, 1, QImage::Format_ARGB32_Premultiplied)
     device_.setDotsPerMeterY(dotsPerMetre);
 }
 
-int TextMeasure::fontIndex(const FontSpec& spec)
+int TextMeasure::fontIndex(const FontStyle& style)
 {
-    for (size_t i = 0; i < specs_.size(); ++i)
-        if (specs_[i] == spec)
+    for (size_t i = 0; i < styles_.size(); ++i)
+        if (styles_[i] == style)
             return int(i);
-    specs_.push_back(spec);
-    fonts_.push_back(ReportFont(spec));
+    styles_.push_back(style);
+    fonts_.push_back(ReportFont(style));
     metrics_.emplace_back(fonts_.back(), &device_);
     advances_.emplace_back(kRemembered, -1.0);
-    return int(specs_.size() - 1);
+    return int(styles_.size() - 1);
 }
 
 qreal TextMeasure::advance(int font, QStringView text) const

@@ -17,8 +17,8 @@ class TextMeasure {
 public:
     TextMeasure();
 
-    int fontIndex(const FontSpec& spec);
-    const std::vector<FontSpec>& fonts() const { return specs_; }
+    int fontIndex(const FontStyle& style);
+    const std::vector<FontStyle>& fonts() const { return styles_; }
 
     Length width(int font, const QString& text) const;
     // From the top of a line to the top of the next: ascent and descent, no leading.
@@ -41,7 +41,7 @@ private:
     static constexpr char16_t kRemembered = 0x250; // up to the end of Latin Extended-B
 
     QImage device_; // the resolution the texts are measured at
-    std::vector<FontSpec> specs_;
+    std::vector<FontStyle> styles_;
     std::vector<QFont> fonts_;
     std::vector<QFontMetricsF> metrics_;
     mutable std::vector<std::vector<qreal>> advances_; // per font, by character; -1 while unknown
