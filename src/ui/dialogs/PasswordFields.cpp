@@ -10,6 +10,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace lw {
@@ -129,6 +130,16 @@ private:
 void CloseOnEscape(QDialog* dialog)
 {
     qApp->installEventFilter(new EscapeCloses(dialog));
+}
+
+void MakeOkCancelButtons(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel)
+{
+    ok = MakeBoldButton("OK", dialog);
+    ok->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogOkButton));
+    ok->setDefault(true);
+    cancel = MakeBoldButton("Cancel", dialog);
+    cancel->setIcon(dialog->style()->standardIcon(QStyle::SP_DialogCancelButton));
+    cancel->setAutoDefault(false);
 }
 
 void FinishOkCancelDialog(QDialog* dialog, QVBoxLayout* column, QPushButton* ok, QPushButton* cancel)

@@ -29,6 +29,10 @@ bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void
 // the edit runs ok, Escape anywhere closes, and the dialog keeps its size.
 void LayOutNameDialog(QDialog* dialog, QWidget* field, QPushButton* ok, QPushButton* cancel,
                       const std::function<void()>& okAction);
+// The bold OK (the default button) and Cancel of a settings dialog, with
+// their standard icons.
+void MakeOkCancelButtons(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel);
+
 // Puts OK and Cancel at the right below the dialog's column of controls,
 // gives it a title bar with only the close box and keeps it at its size.
 void FinishOkCancelDialog(QDialog* dialog, QVBoxLayout* column, QPushButton* ok, QPushButton* cancel);

@@ -101,12 +101,7 @@ void TfrmBackup::buildControls()
     inBox->addLayout(every);
 
     chkConfirm = new QCheckBox("Display Confirmation after database is backed up", this);
-    cmdOK = MakeBoldButton("OK", this);
-    cmdOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cmdOK->setDefault(true);
-    cmdCancel = MakeBoldButton("Cancel", this);
-    cmdCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cmdCancel->setAutoDefault(false);
+    MakeOkCancelButtons(this, cmdOK, cmdCancel);
 
     auto* col = new QVBoxLayout(this);
     col->addWidget(new QLabel("Specify Backup Directory:", this));

@@ -58,12 +58,7 @@ void TfrmOptions::buildPages()
     pages->addTab(advancedPage(), "Advanced");
     pages->setCurrentIndex(0);
 
-    cmdOK = MakeBoldButton("OK", this);
-    cmdOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    cmdOK->setDefault(true);
-    cmdCancel = MakeBoldButton("Cancel", this);
-    cmdCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
-    cmdCancel->setAutoDefault(false);
+    MakeOkCancelButtons(this, cmdOK, cmdCancel);
 
     auto* col = new QVBoxLayout(this);
     col->addWidget(pages);
