@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
-  libsqlcipher-dev sqlcipher
+  libsqlcipher-dev sqlcipher libzxcvbn-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool trayer python3
   openbox

@@ -145,28 +145,6 @@ double PasswordGenerator::hardBits(CharacterClasses classes, LetterCase letterCa
     return perCharacter * length;
 }
 
-double PasswordGenerator::estimateBits(const QString& text)
-{
-    bool lower = false, upper = false, digit = false, punctuation = false, other = false;
-    const QList<uint> characters = text.toUcs4();
-    for (uint c : characters) {
-        if (isLower(int(c)))
-            lower = true;
-        else if (isUpper(int(c)))
-            upper = true;
-        else if (isDigit(int(c)))
-            digit = true;
-        else if (c >= 32 && c <= 126)
-            punctuation = true;
-        else
-            other = true;
-    }
-    const int pool = (lower ? 26 : 0) + (upper ? 26 : 0) + (digit ? 10 : 0) + (punctuation ? 33 : 0) + (other ? 96 : 0);
-    if (pool == 0)
-        return 0;
-    return double(characters.size()) * std::log2(double(pool));
-}
-
 QStringList PasswordGenerator::splitWords(const QString& text)
 {
     QStringList words;

@@ -57,10 +57,6 @@ public:
 
     static double easyBits(qsizetype wordCount, EasyType type);
     static double hardBits(CharacterClasses classes, LetterCase letterCase, int length);
-    // A rough figure for a typed password: its length times log2 of the size
-    // of the character groups it uses (lower case 26, upper case 26, digits
-    // 10, blank and ASCII punctuation 33, any other character 96).
-    static double estimateBits(const QString& text);
 
     // The word list of a text of one word a line (CR LF or LF); blank lines
     // are skipped.

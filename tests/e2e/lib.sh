@@ -18,7 +18,8 @@
 #   wait_exit             wait until the program has ended
 #   lw_create NAME PASSWORD
 #                         first start: answer the welcome, create NAME.pdb in
-#                         the folder, wait for the main window
+#                         the folder (Yes to the warning about a password
+#                         under 10 characters), wait for the main window
 #   lw_unlock NAME PASSWORD [NEXT]
 #                         start on the existing NAME.pdb and unlock it; wait
 #                         until the unlock dialog has gone or, when given, for
@@ -102,6 +103,10 @@ lw_create() {
     xdotool type --delay 20 "$PWD/$1"; xdotool key Return
     wait_for "^New Password Database - $1$"; focus "^New Password Database - $1$"
     xdotool type --delay 20 "$2"; xdotool key Tab; xdotool type --delay 20 "$2"; xdotool key Return
+    # A master password shorter than 10 characters is warned about; Yes is the default.
+    if [ ${#2} -lt 10 ]; then
+        wait_for "^Lockwell$"; focus "^Lockwell$"; xdotool key Return
+    fi
     wait_for "^ Lockwell - $1$"
 }
 

@@ -256,25 +256,6 @@ TEST(PasswordGenerator, EasyStrengthCountsTheWordsAndTheNineDigits)
                 2 * std::log2(3.0) + std::log2(9.0), 1e-9);
 }
 
-struct EstimateCase {
-    const char* text;
-    double bits;
-};
-
-TEST(PasswordGenerator, TypedTextIsEstimatedFromItsLengthAndCharacterGroups)
-{
-    const EstimateCase cases[] = {
-        {"", 0},
-        {"aaaa", 4 * std::log2(26.0)},
-        {"aB3", 3 * std::log2(62.0)},
-        {"a b!", 4 * std::log2(59.0)},
-        {"Zz9~", 4 * std::log2(95.0)},
-        {"\u00e91", 2 * std::log2(106.0)},
-    };
-    for (const EstimateCase& c : cases)
-        EXPECT_NEAR(PasswordGenerator::estimateBits(QString::fromUtf8(c.text)), c.bits, 1e-9) << c.text;
-}
-
 TEST(PasswordGenerator, SplitsAWordListIntoItsLines)
 {
     EXPECT_EQ(PasswordGenerator::splitWords("able\r\nbaker\r\n"), (QStringList{"able", "baker"}));

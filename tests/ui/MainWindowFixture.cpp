@@ -1,5 +1,6 @@
 #include "MainWindowFixture.h"
 
+#include "ui/dialogs/ShortMasterPassword.h"
 #include "ui/dialogs/TfrmEnterMasterPassword.h"
 #include "ui/dialogs/TfrmNewMasterPassword.h"
 
@@ -7,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 
 namespace lw::test {
 
@@ -29,13 +31,22 @@ void MainWindowTest::TearDown()
 void MainWindowTest::createDatabase(const QString& name, const QString& password, bool samples)
 {
     files.queueAnswer(dir.file(name));
-    modal.then<TfrmNewMasterPassword>([=](TfrmNewMasterPassword& d) {
+    const auto boxesBefore = std::ptrdiff_t(messages.boxes.size());
+    modal.then<TfrmNewMasterPassword>([=, this](TfrmNewMasterPassword& d) {
         QTest::keyClicks(d.txtPassword, password);
         QTest::keyClicks(d.txtVerify, password);
         d.chkSample->setChecked(samples);
+        if (password.size() >= 4 && password.size() < kSafeMasterPasswordLength)
+            messages.queueAnswer(true);
         d.cmdCreateDB->click();
     });
     main->mnuFileNewClick();
+    // Yes to the short-password warning is part of the set-up here; the
+    // warning's own tests look at it.
+    auto& boxes = messages.boxes;
+    boxes.erase(std::remove_if(boxes.begin() + boxesBefore, boxes.end(),
+                               [](const FakeMessages::Box& box) { return box.kind == "confirm"; }),
+                boxes.end());
 }
 
 void MainWindowTest::unlock(const QString& password)

@@ -90,15 +90,19 @@ TEST_F(MainWindowTest, FileNewValidatesThePasswordThenCreatesAndOpensTheDatabase
         QTest::keyClick(d.txtVerify, Qt::Key_Escape); // does not close this dialog
         QTest::keyClick(d.txtVerify, Qt::Key_Return);
     });
-    modal.then<TfrmNewMasterPassword>([](TfrmNewMasterPassword& d) {
+    modal.then<TfrmNewMasterPassword>([this](TfrmNewMasterPassword& d) {
         d.txtVerify->clear();
         QTest::keyClicks(d.txtVerify, "abcd");
+        messages.queueAnswer(true); // to the short-password warning
         QTest::keyClick(d.txtVerify, Qt::Key_Return);
     });
     main->mnuFileNewClick();
 
-    EXPECT_EQ(messages.texts(), (QStringList{"The password must be at least 4 characters in length. Please try again!",
-                                             "Sorry, the passwords do not match. Please try again!"}));
+    EXPECT_EQ(messages.texts().mid(0, 2),
+              (QStringList{"The password must be at least 4 characters in length. Please try again!",
+                           "Sorry, the passwords do not match. Please try again!"}));
+    ASSERT_EQ(messages.boxes.size(), 3u);
+    EXPECT_EQ(messages.boxes[2].kind, "confirm");
     ASSERT_TRUE(main->session().isOpen());
     EXPECT_EQ(alias.GetDatabasePath(), dir.file("family.pdb"));
     EXPECT_EQ(main->windowTitle(), " Lockwell - family");
@@ -140,7 +144,7 @@ TEST_F(MainWindowTest, TheUnlockDialogRefusesAWrongPasswordAndStaysOpen)
 TEST_F(MainWindowTest, ChangingTheMasterPasswordChecksInOrderAndRekeys)
 {
     createDatabase("work.pdb", "secret1");
-    modal.then<TfrmChangePassword>([](TfrmChangePassword& d) {
+    modal.then<TfrmChangePassword>([this](TfrmChangePassword& d) {
         QTest::keyClicks(d.txtCurrent, "SECRET1");
         QTest::keyClicks(d.txtNew, "no");
         d.cmdOK->click();
@@ -153,9 +157,13 @@ TEST_F(MainWindowTest, ChangingTheMasterPasswordChecksInOrderAndRekeys)
         d.cmdOK->click();
         d.txtVerify->clear();
         QTest::keyClicks(d.txtVerify, "better2");
+        messages.queueAnswer(true); // to the short-password warning
         QTest::keyClick(d.txtVerify, Qt::Key_Return);
     });
     main->mnuFileChangeMasterPasswordClick();
+    ASSERT_EQ(messages.boxes.size(), 5u);
+    EXPECT_EQ(messages.boxes[3].kind, "confirm");
+    messages.boxes.erase(messages.boxes.begin() + 3);
     EXPECT_EQ(messages.texts(),
               (QStringList{"Sorry, the value entered for the current password is incorrect.\r\nRemember, the master "
                            "password is case-sensitive.",

@@ -49,6 +49,14 @@ QLabel* MakeBoldLabel(const QString& text, QWidget* parent)
     return l;
 }
 
+QLabel* MakeStrengthLabel(QWidget* parent)
+{
+    auto* l = new QLabel(parent);
+    l->setToolTip("How hard the password is to guess: every bit doubles the number of tries");
+    l->setMinimumWidth(l->fontMetrics().horizontalAdvance("Strength: about 999 bits (strong)"));
+    return l;
+}
+
 bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok)
 {
     if (event->type() != QEvent::KeyPress)

@@ -22,6 +22,9 @@ inline constexpr int kMasterPasswordMaxLength = 14;
 QLineEdit* MakePasswordBox(QWidget* parent, bool masked);
 QPushButton* MakeBoldButton(const QString& text, QWidget* parent, QColor color = QColor());
 QLabel* MakeBoldLabel(const QString& text, QWidget* parent);
+// The label that shows how hard a password is to guess, wide enough for its
+// longest line.
+QLabel* MakeStrengthLabel(QWidget* parent);
 // The keys of a one-field dialog's edit: Enter runs OK, Escape closes; both
 // are swallowed. Returns whether the event was one of them.
 bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok);

@@ -1,6 +1,8 @@
 #include "TfrmChangePassword.h"
 
 #include "PasswordFields.h"
+#include "ShortMasterPassword.h"
+#include "records/PasswordStrength.h"
 #include "store/Connection.h"
 #include "store/DatabaseSession.h"
 #include "store/Messages.h"
@@ -21,6 +23,8 @@ TfrmChangePassword::TfrmChangePassword(QWidget* owner, DatabaseSession& session,
     txtCurrent = MakePasswordBox(this, true);
     txtNew = MakePasswordBox(this, false);
     txtVerify = MakePasswordBox(this, true);
+    lblStrength = MakeStrengthLabel(this);
+    lblStrength->setText(TypedStrengthText(QString()));
     cmdOK = MakeBoldButton("OK", this);
     cmdCancel = MakeBoldButton("Cancel", this);
     cmdOK->setDefault(true);
@@ -33,15 +37,18 @@ TfrmChangePassword::TfrmChangePassword(QWidget* owner, DatabaseSession& session,
     grid->addWidget(txtNew, 1, 1);
     grid->addWidget(new QLabel("Verify", this), 2, 0);
     grid->addWidget(txtVerify, 2, 1);
+    grid->addWidget(lblStrength, 3, 1);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     buttons->addWidget(cmdOK);
     buttons->addWidget(cmdCancel);
-    grid->addLayout(buttons, 3, 0, 1, 2);
+    grid->addLayout(buttons, 4, 0, 1, 2);
     MakeFixedDialog(this);
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmChangePassword::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(txtNew, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lblStrength->setText(TypedStrengthText(text)); });
     adjustSize();
     CenterOver(parentWidget(), this);
     txtCurrent->setFocus();
@@ -66,6 +73,10 @@ void TfrmChangePassword::cmdOKClick()
             messages_.ShowInfo("Sorry, the new password value could not be verified. \r\nPlease verify the password "
                                "again.");
             txtVerify->setFocus();
+            return;
+        }
+        if (!AcceptMasterPasswordLength(messages_, txtNew->text())) {
+            txtNew->setFocus();
             return;
         }
         session_.connection().rekey(txtNew->text());

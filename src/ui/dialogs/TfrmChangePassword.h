@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -19,6 +20,7 @@ public:
     QLineEdit* txtCurrent = nullptr;
     QLineEdit* txtNew = nullptr;
     QLineEdit* txtVerify = nullptr;
+    QLabel* lblStrength = nullptr; // follows txtNew
     QPushButton* cmdOK = nullptr;
     QPushButton* cmdCancel = nullptr;
 

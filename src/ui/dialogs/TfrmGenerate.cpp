@@ -1,5 +1,6 @@
 #include "TfrmGenerate.h"
 
+#include "records/PasswordStrength.h"
 #include "records/TDM.h"
 #include "settings/Error.h"
 #include "settings/IniFile.h"
@@ -164,14 +165,11 @@ void TfrmGenerate::showPassword(const GeneratedPassword& password)
 void TfrmGenerate::showStrength()
 {
     const QString text = txtPassword->text();
-    if (text.isEmpty()) {
-        lblStrength->setText("Strength: 0 bits");
-    } else if (text == generated_.text) {
-        lblStrength->setText(QStringLiteral("Strength: %1 bits").arg(int(std::floor(generated_.bits))));
-    } else {
-        const double bits = PasswordGenerator::estimateBits(text);
-        lblStrength->setText(QStringLiteral("Strength: about %1 bits").arg(int(std::floor(bits))));
-    }
+    // A password made here has exact bits; anything typed over it is estimated.
+    if (!text.isEmpty() && text == generated_.text)
+        lblStrength->setText(ExactStrengthText(generated_.bits));
+    else
+        lblStrength->setText(TypedStrengthText(text));
 }
 
 } // namespace lw

@@ -100,9 +100,7 @@ void TfrmGenerate::buildControls()
     cmdCopy->setIconSize({20, 20});
     cmdCopy->setToolTip("Copy Password to ClipBoard");
     cmdCopy->setAutoRaise(true);
-    lblStrength = new QLabel(this);
-    lblStrength->setToolTip("How hard the password is to guess: every bit doubles the number of tries");
-    lblStrength->setMinimumWidth(lblStrength->fontMetrics().horizontalAdvance("Strength: about 999 bits"));
+    lblStrength = MakeStrengthLabel(this);
 
     auto* top = new QGridLayout;
     top->setHorizontalSpacing(6);

@@ -1,6 +1,8 @@
 #include "TfrmNewMasterPassword.h"
 
 #include "PasswordFields.h"
+#include "ShortMasterPassword.h"
+#include "records/PasswordStrength.h"
 #include "store/AliasStore.h"
 #include "store/DatabaseSession.h"
 #include "store/Messages.h"
@@ -37,6 +39,7 @@ TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& se
     bevel->setFrameShadow(QFrame::Raised);
     txtPassword = MakePasswordBox(this, false);
     txtVerify = MakePasswordBox(this, true);
+    lblStrength = MakeStrengthLabel(this);
     chkSample = new QCheckBox("Create Sample Groups", this);
     chkSample->setChecked(true);
     cmdCreateDB = MakeBoldButton("Create\nDatabase", this, QColor(0, 0, 128));
@@ -54,9 +57,10 @@ TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& se
     grid->addWidget(txtPassword, 2, 1);
     grid->addWidget(MakeBoldLabel("Verify:", this), 3, 0);
     grid->addWidget(txtVerify, 3, 1);
-    grid->addWidget(chkSample, 4, 1);
+    grid->addWidget(lblStrength, 4, 1);
+    grid->addWidget(chkSample, 5, 1);
     grid->addWidget(cmdCreateDB, 2, 2, 2, 1);
-    grid->addWidget(cmdCancel, 4, 2);
+    grid->addWidget(cmdCancel, 5, 2);
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(0, 0, 0, 0);
     col->addWidget(caption_);
@@ -66,6 +70,8 @@ TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& se
 
     connect(cmdCreateDB, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdCreateDBClick(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(txtPassword, &QLineEdit::textChanged, this,
+            [this](const QString& text) { lblStrength->setText(TypedStrengthText(text)); });
     FormCreate();
 }
 
@@ -79,6 +85,7 @@ void TfrmNewMasterPassword::FormCreate()
     setWindowTitle(title);
     caption_->setText(title);
     adjustSize();
+    lblStrength->setText(TypedStrengthText(QString()));
     CenterOver(parentWidget(), this);
     txtPassword->setFocus();
 }
@@ -105,6 +112,10 @@ void TfrmNewMasterPassword::cmdCreateDBClick()
     }
     if (txtVerify->text() != password) {
         messages_.ShowInfo("Sorry, the passwords do not match. Please try again!");
+        txtPassword->setFocus();
+        return;
+    }
+    if (!AcceptMasterPasswordLength(messages_, password)) {
         txtPassword->setFocus();
         return;
     }

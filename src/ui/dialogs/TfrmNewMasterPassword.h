@@ -25,6 +25,7 @@ public:
     QLabel* lblText = nullptr;
     QLineEdit* txtPassword = nullptr;
     QLineEdit* txtVerify = nullptr;
+    QLabel* lblStrength = nullptr; // follows txtPassword
     QCheckBox* chkSample = nullptr;
     QPushButton* cmdCreateDB = nullptr;
     QPushButton* cmdCancel = nullptr;
