@@ -38,6 +38,11 @@ public:
 
     void UpdateItemCount();
 
+    // Re-runs the group and account lists after rows were added past them (an
+    // import). The current group stays; a database that had no group shows
+    // the first one.
+    void RerunLists();
+
     // Makes an account of any group the current one: its group becomes the
     // current group, remembered in the options row, then the account the
     // current account. Used by the find and expired lists.
