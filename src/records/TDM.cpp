@@ -126,13 +126,13 @@ void TDM::ChooseGroup(const QString& name)
     qryOptions.setValue("Group", name);
 }
 
-void TDM::RerunLists()
+void TDM::RerunListsOn(const QString& group)
 {
     if (!qryGroups.isOpen())
         return;
     qryGroups.refresh();
     qryPasswords.refresh();
-    if (qryOptions.isOpen() && !qryOptions.isEmpty() && qryOptions.isNull("Group") && !qryGroups.isEmpty()) {
+    if (qryGroups.locate("Name", group, {.caseInsensitive = true}) && qryOptions.isOpen() && !qryOptions.isEmpty()) {
         qryOptions.edit();
         qryOptions.setValue("Group", qryGroups.value("Name"));
         qryOptions.post();

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <sys/stat.h>
 
 using namespace lw;
@@ -63,14 +64,17 @@ TEST_F(CsvCommandsTest, AnImportAsksWithItsSummaryAndTheWindowShowsWhatWasAdded)
               "3 accounts in 2 groups will be added; 0 rows skipped\r\nNew groups: Banking.");
     EXPECT_EQ(files.calls.back().title, "Import from CSV");
     EXPECT_EQ(files.calls.back().filter, "CSV files (*.csv)");
+    // The window shows the group of the first account imported.
     auto& u = main->ui();
-    EXPECT_EQ(u.cboGroup->currentText(), "Email Accounts");
-    EXPECT_EQ(u.SB->text(), "1 item in Email Accounts");
-    EXPECT_GE(u.cboGroup->findText("Banking"), 0);
-    main->DM().ChooseGroup("Banking");
-    EXPECT_EQ(main->DM().qryPasswords.recordCount(), 2);
+    EXPECT_EQ(u.cboGroup->count(), 5);
+    EXPECT_EQ(u.cboGroup->currentText(), "Banking");
+    EXPECT_EQ(scalar("select [Group] from Options").toString(), "Banking");
     EXPECT_EQ(u.SB->text(), "2 items in Banking");
+    EXPECT_EQ(u.GridDescription->model()->index(0, 0).data().toString(), "Bank");
+    EXPECT_EQ(u.txtID->text(), "me");
     EXPECT_EQ(main->DM().qryPasswords.value("AssignDate").toDateTime(), QDateTime(clock.time.date(), QTime(0, 0)));
+    main->DM().ChooseGroup("Email Accounts");
+    EXPECT_EQ(u.SB->text(), "1 item in Email Accounts");
 }
 
 TEST_F(CsvCommandsTest, CancelInTheSummaryAddsNothing)
@@ -82,7 +86,7 @@ TEST_F(CsvCommandsTest, CancelInTheSummaryAddsNothing)
     EXPECT_EQ(scalar("select count(*) from Groups").toInt(), 4);
 }
 
-TEST_F(CsvCommandsTest, ADatabaseWithoutGroupsShowsTheFirstImportedGroup)
+TEST_F(CsvCommandsTest, ADatabaseWithoutGroupsShowsTheImportedOnes)
 {
     createDatabase("x.pdb", "secret1", false);
     dir.write("in.csv", kKeePassXcExport);

@@ -48,7 +48,7 @@ void TfrmMain::mnuFileImportFromCSVClick()
         return;
     BusyCursor busy;
     import.Write(session_.connection(), s_.clock.now());
-    dm_.RerunLists();
+    dm_.RerunListsOn(import.accounts().front().group);
 }
 
 void TfrmMain::mnuFileExportToCSVClick()
