@@ -2,6 +2,7 @@
 #include "settings/Error.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 using namespace lw;
@@ -169,6 +170,65 @@ TEST(CsvImport, TheSummaryListsAtMostTwentyReasons)
     EXPECT_EQ(lines.first(), "0 accounts in 0 groups will be added; 25 rows skipped");
     EXPECT_EQ(lines.at(20), "Row 21 is empty.");
     EXPECT_EQ(lines.last(), "... and 5 more.");
+}
+
+} // namespace
+
+namespace {
+
+// Quotes, commas, line breaks and bytes that are no text, where a real file
+// would break.
+QByteArray mutated(QByteArray bytes, QRandomGenerator& random)
+{
+    static const QByteArray kTroublemakers("\",\n\r\0\xC3\xFF/ ", 9);
+    const int changes = 1 + int(random.bounded(4));
+    for (int i = 0; i < changes && !bytes.isEmpty(); ++i) {
+        const qsizetype at = random.bounded(bytes.size());
+        const char c = kTroublemakers.at(random.bounded(kTroublemakers.size()));
+        switch (random.bounded(4)) {
+        case 0:
+            bytes[at] = c;
+            break;
+        case 1:
+            bytes.insert(at, c);
+            break;
+        case 2:
+            bytes.remove(at, 1);
+            break;
+        default:
+            bytes.truncate(at);
+        }
+    }
+    return bytes;
+}
+
+TEST(CsvImport, MutatedExportsAreReadIntoAccountsThatFitOrRefusedWithAnError)
+{
+    QRandomGenerator random(20261211);
+    int read = 0, refused = 0;
+    for (const char* name : {"keepassxc.csv", "bitwarden.csv", "chromium.csv", "firefox.csv"}) {
+        QFile file(kFixtures + "/" + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray original = file.readAll();
+        for (int i = 0; i < 250; ++i) {
+            const QByteArray bytes = mutated(original, random);
+            try {
+                const CsvImport import = CsvImport::Parse(bytes, columns());
+                ++read;
+                for (const ImportedAccount& a : import.accounts()) {
+                    EXPECT_FALSE(a.description.trimmed().isEmpty()) << bytes.toStdString();
+                    EXPECT_FALSE(a.group.isEmpty()) << bytes.toStdString();
+                    for (const QString& text : {a.description, a.id, a.password, a.url})
+                        EXPECT_LE(text.size(), 100) << bytes.toStdString();
+                }
+            } catch (const Error& e) {
+                ++refused;
+                EXPECT_FALSE(e.message().isEmpty());
+            }
+        }
+    }
+    EXPECT_GT(read, 0);
+    EXPECT_GT(refused, 0);
 }
 
 } // namespace
