@@ -49,7 +49,7 @@ public:
     Parser()
     {
         if (csv_init(&p_, CSV_STRICT | CSV_STRICT_FINI) != 0)
-            throw Error(QStringLiteral("There is not enough memory to read the file."));
+            throw Error(QStringLiteral("there is not enough memory to read the file."));
         csv_set_space_func(&p_, noBlanks);
     }
     ~Parser() { csv_free(&p_); }
@@ -91,11 +91,11 @@ std::vector<CsvRecord> ReadCsv(const QByteArray& file)
     while (done < bytes.size()) {
         const qsizetype chunk = std::min<qsizetype>(bytes.size() - done, 64 * 1024);
         const size_t used = csv_parse(parser.get(), bytes.data() + done, size_t(chunk), addField, endRecord, &c);
+        if (c.badTextRow != 0)
+            break;
         if (used != size_t(chunk))
             refuseParse(csv_error(parser.get()), c.nextRow(), Where::Inside);
         done += chunk;
-        if (c.badTextRow != 0)
-            break;
     }
     if (c.badTextRow == 0 && csv_fini(parser.get(), addField, endRecord, &c) != 0)
         refuseParse(csv_error(parser.get()), c.nextRow(), Where::AtEnd);
