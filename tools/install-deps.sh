@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libsqlcipher-dev sqlcipher libzxcvbn-dev
+  libcsv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool trayer python3
   openbox

@@ -126,6 +126,20 @@ void TDM::ChooseGroup(const QString& name)
     qryOptions.setValue("Group", name);
 }
 
+void TDM::RerunListsOn(const QString& group)
+{
+    if (!qryGroups.isOpen())
+        return;
+    qryGroups.refresh();
+    qryPasswords.refresh();
+    if (qryGroups.locate("Name", group, {.caseInsensitive = true}) && qryOptions.isOpen() && !qryOptions.isEmpty()) {
+        qryOptions.edit();
+        qryOptions.setValue("Group", qryGroups.value("Name"));
+        qryOptions.post();
+    }
+    UpdateItemCount();
+}
+
 void TDM::GoToAccount(const QVariant& groupId, const QString& groupName, const QVariant& passwordId)
 {
     qryGroups.locate("GroupID", groupId);

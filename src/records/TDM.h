@@ -38,6 +38,11 @@ public:
 
     void UpdateItemCount();
 
+    // Re-runs the group and account lists after rows were added past them (an
+    // import), then makes the named group current and remembers it in the
+    // options row, as a new group is shown.
+    void RerunListsOn(const QString& group);
+
     // Makes an account of any group the current one: its group becomes the
     // current group, remembered in the options row, then the account the
     // current account. Used by the find and expired lists.

@@ -80,6 +80,8 @@ struct TfrmMain::Controls {
     QAction* mnuFileChangeMasterPassword = nullptr;
     QAction* mnuFileBackup = nullptr;
     QAction* mnuFileExit = nullptr;
+    QAction* mnuFileImportFromCSV = nullptr;
+    QAction* mnuFileExportToCSV = nullptr;
     QAction* mnuEditUndo = nullptr;
     QAction* mnuEditCut = nullptr;
     QAction* mnuEditCopy = nullptr;

@@ -31,6 +31,9 @@ void TfrmMain::buildMenus()
     u.mnuFileBackup = item(u.mnuFile, "&Backup...");
     u.mnuFile->addSeparator();
     u.mnuFileExit = item(u.mnuFile, "E&xit");
+    u.mnuFile->addSeparator();
+    u.mnuFileImportFromCSV = item(u.mnuFile, "&Import from CSV...");
+    u.mnuFileExportToCSV = item(u.mnuFile, "&Export to CSV...");
 
     u.mnuEdit = bar->addMenu("&Edit");
     u.mnuEditUndo = item(u.mnuEdit, "&Undo", QKeySequence("Ctrl+Z"));
@@ -94,6 +97,8 @@ void TfrmMain::buildMenus()
     on(u.mnuFileChangeMasterPassword, &TfrmMain::mnuFileChangeMasterPasswordClick);
     on(u.mnuFileBackup, &TfrmMain::mnuFileBackupClick);
     on(u.mnuFileExit, &TfrmMain::mnuFileExitClick);
+    on(u.mnuFileImportFromCSV, &TfrmMain::mnuFileImportFromCSVClick);
+    on(u.mnuFileExportToCSV, &TfrmMain::mnuFileExportToCSVClick);
     on(u.mnuEditUndo, &TfrmMain::mnuEditUndoClick);
     on(u.mnuEditCut, &TfrmMain::mnuEditCutClick);
     on(u.mnuEditCopy, &TfrmMain::mnuEditCopyClick);

@@ -249,6 +249,8 @@ void TfrmMain::setDatabaseCommandsEnabled(bool open)
     Controls& u = *ui_;
     u.mnuFileChangeMasterPassword->setEnabled(open);
     u.mnuFileCloseDatabase->setEnabled(open);
+    u.mnuFileImportFromCSV->setEnabled(open);
+    u.mnuFileExportToCSV->setEnabled(open);
     for (QMenu* m : {u.mnuGroups, u.mnuPasswords, u.mnuEdit}) {
         m->menuAction()->setVisible(open);
         m->setEnabled(open);

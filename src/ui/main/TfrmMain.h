@@ -84,6 +84,9 @@ public:
     void mnuFileChangeMasterPasswordClick();
     void mnuFileBackupClick();
     void mnuFileExitClick();
+    // CSV import and export (MainCsvCommands.cpp).
+    void mnuFileImportFromCSVClick();
+    void mnuFileExportToCSVClick();
     void mnuEditUndoClick();
     void mnuEditCutClick();
     void mnuEditCopyClick();
