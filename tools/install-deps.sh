@@ -11,6 +11,8 @@ packages=(
   openbox
   clang-format
   fonts-liberation2 poppler-utils
+  desktop-file-utils appstream lintian dpkg-dev
+  librsvg2-bin
 )
 
 missing=()
