@@ -39,7 +39,8 @@ package: build
 	cd $(BUILD) && cpack
 
 # Installs into a temporary folder and validates the menu entry and the
-# AppStream metadata; builds, lints, installs and removes the package.
+# AppStream metadata; builds and lints the package, installs it, starts the
+# program from its menu entry and removes the package.
 check-package: deps
 	BUILD=$(BUILD) bash tools/check-package.sh
 

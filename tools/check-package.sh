@@ -7,7 +7,9 @@
 #   2. "make package" builds lockwell_VERSION_ARCH.deb, and lintian reports on
 #      it (its errors fail the check, its warnings are printed);
 #   3. the package installs with apt-get, the installed program answers
-#      --version, and the package is removed again.
+#      --version, its menu entry starts it on a virtual X server (the welcome
+#      window comes up, and its settings folder is made in the user's
+#      configuration folder), and the package is removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 BUILD=${BUILD:-build}
@@ -35,8 +37,27 @@ deb=$(ls "$BUILD"/lockwell_"$version"_*.deb) || fail "no package lockwell_${vers
 echo "lintian $deb:"
 lintian --fail-on error --display-info "$deb"
 
+# Starts the installed program through its menu entry for a new user, waits
+# for the welcome window and ends the program; prints what went wrong, if anything.
+start_from_menu() {
+  local user="$prefix/user"
+  mkdir -p "$user/Documents" && mkdir -p -m 700 "$user/runtime"
+  HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_RUNTIME_DIR="$user/runtime" \
+    xvfb-run -a bash -c '
+      gio launch /usr/share/applications/org.example.Lockwell.desktop
+      for _ in $(seq 1 100); do
+        window=$(xdotool search --onlyvisible --name "^Welcome$" 2>/dev/null | head -1) && [ -n "$window" ] && break
+        sleep 0.1
+      done
+      [ -n "${window:-}" ] || { echo "no welcome window"; exit 0; }
+      kill "$(xdotool getwindowpid "$window")"' 2>/dev/null
+  [ -d "$user/.config/lockwell" ] || echo "no settings folder in the configuration folder"
+}
+
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq "$(realpath "$deb")"
 answer=$(env -u DISPLAY -u WAYLAND_DISPLAY /usr/bin/lockwell --version) || true
+menu=$(start_from_menu)
 DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get purge -y -qq lockwell
 [ "$answer" = "Lockwell $version" ] || fail "the installed program answered '$answer' to --version"
-echo "package check: lockwell $version installs, answers --version and is removed"
+[ -z "$menu" ] || fail "started from its menu entry: $menu"
+echo "package check: lockwell $version installs, answers --version, starts from its menu entry and is removed"

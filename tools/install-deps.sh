@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libsqlcipher-dev sqlcipher
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool trayer python3
+  xvfb xauth xdotool trayer python3 libglib2.0-bin
   openbox
   clang-format
   fonts-liberation2 poppler-utils
