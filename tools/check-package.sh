@@ -41,7 +41,8 @@ lintian --fail-on error --display-info "$deb"
 # for the welcome window and ends the program; prints what went wrong, if anything.
 start_from_menu() {
   local user="$prefix/user"
-  mkdir -p "$user/Documents" && mkdir -p -m 700 "$user/runtime"
+  mkdir -p "$user/Documents" && mkdir -m 700 "$user/runtime"
+  # shellcheck disable=SC2016 # the script runs under the virtual X server
   HOME="$user" XDG_CONFIG_HOME="$user/.config" XDG_RUNTIME_DIR="$user/runtime" \
     xvfb-run -a bash -c '
       gio launch /usr/share/applications/org.example.Lockwell.desktop
