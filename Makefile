@@ -1,9 +1,10 @@
 # make run   installs what is missing, builds and starts Lockwell
 # make test  installs what is missing, builds and runs every test
+# make package  builds the Debian package lockwell_VERSION_ARCH.deb in the build folder
 BUILD ?= build
 JOBS  ?= $(shell nproc)
 
-.PHONY: deps configure build run test bench clean test-sanitize check-format
+.PHONY: deps configure build run test bench clean test-sanitize check-format package check-package
 
 deps:
 	@bash tools/install-deps.sh
@@ -32,6 +33,16 @@ test-sanitize: deps
 # Fails when a source file is not formatted as .clang-format says.
 check-format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# The Debian package, made by CPack from the release build.
+package: build
+	cd $(BUILD) && cpack
+
+# Installs into a temporary folder and validates the menu entry and the
+# AppStream metadata; builds and lints the package, installs it, starts the
+# program from its menu entry and removes the package.
+check-package: deps
+	BUILD=$(BUILD) bash tools/check-package.sh
 
 bench: build
 	./$(BUILD)/bench/lockwell_bench

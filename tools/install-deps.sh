@@ -8,10 +8,12 @@ packages=(
   libsqlcipher-dev sqlcipher libzxcvbn-dev
   libcsv-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool trayer python3
+  xvfb xauth xdotool trayer python3 libglib2.0-bin
   openbox
   clang-format
   fonts-liberation2 poppler-utils
+  desktop-file-utils appstream lintian dpkg-dev
+  librsvg2-bin
 )
 
 missing=()

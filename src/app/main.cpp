@@ -1,5 +1,6 @@
-// Lockwell's start-up: one instance, the engine check, the main window and
-// the data module, then the unlock or the welcome dialog.
+// Lockwell's start-up: the command line, one instance, the engine check, the
+// main window and the data module, then the unlock or the welcome dialog.
+#include "CommandLine.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFolder.h"
 #include "store/AccessLog.h"
@@ -17,16 +18,57 @@
 #include <QApplication>
 #include <QIcon>
 #include <csignal>
+#include <cstdio>
 
 using namespace lw;
+
+namespace {
+
+QStringList argumentsOf(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Prints the text of "--help" or "--version", or the error of a wrong
+// command line; returns the exit code, or -1 when the program is to run.
+int answer(const CommandLine& line)
+{
+    switch (line.action) {
+    case CommandLine::Action::ShowText:
+        std::fputs(qPrintable(line.text), stdout);
+        return 0;
+    case CommandLine::Action::Fail:
+        std::fputs(qPrintable(line.text), stderr);
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+    return -1;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     // A write past a file-size limit fails with "The disk is full" instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
-    QApplication app(argc, argv);
     QApplication::setApplicationName("Lockwell");
     QApplication::setApplicationVersion(LOCKWELL_VERSION);
+    // "--help" and "--version" are answered without a display. The toolkit's
+    // own options (such as -platform) are known only once it has taken them
+    // off the command line, so a wrong option is reported after that.
+    if (ReadCommandLine(argumentsOf(argc, argv)).action == CommandLine::Action::ShowText) {
+        const QCoreApplication terminal(argc, argv); // names the program in the usage line
+        return answer(ReadCommandLine(QCoreApplication::arguments()));
+    }
+    QApplication app(argc, argv);
+    const CommandLine line = ReadCommandLine(QApplication::arguments());
+    if (const int code = answer(line); code >= 0)
+        return code;
+    QApplication::setDesktopFileName("org.example.Lockwell");
     QApplication::setWindowIcon(QIcon(":/pictures/LOCKWELL.png"));
 
     SingleInstance guard;
@@ -73,7 +115,7 @@ int main(int argc, char** argv)
         Qt::QueuedConnection);
     frmMain.show();
 
-    frmMain.DM().DMCreate(QApplication::arguments());
+    frmMain.DM().DMCreate({QApplication::arguments().value(0), line.database});
     if (alias.IsDatabaseConfigured())
         frmMain.ShowUnlockDialog();
     else

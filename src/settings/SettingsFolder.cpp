@@ -12,10 +12,21 @@ QString SettingsFolder()
     return SettingsFolderFor(QCoreApplication::applicationDirPath());
 }
 
+bool IsInstalledProgramFolder(const QString& programDir)
+{
+    const QFileInfo program(programDir);
+    const QString path = program.canonicalFilePath();
+    if (path.isEmpty() || !program.isDir() || !program.isWritable())
+        return true;
+    for (const char* top : {"/usr", "/bin", "/sbin", "/lib", "/lib64", "/opt", "/snap", "/nix", "/etc"})
+        if (path == QLatin1String(top) || path.startsWith(QLatin1String(top) + '/'))
+            return true;
+    return false;
+}
+
 QString SettingsFolderFor(const QString& programDir)
 {
-    QFileInfo program(programDir);
-    if (!programDir.isEmpty() && program.isDir() && program.isWritable())
+    if (!IsInstalledProgramFolder(programDir))
         return programDir;
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/lockwell";
     QDir().mkpath(folder);
@@ -24,14 +35,10 @@ QString SettingsFolderFor(const QString& programDir)
 
 QString StartFolderFor(const QString& programDir)
 {
-    const QFileInfo program(programDir);
-    const QString path = program.canonicalFilePath();
-    bool system = path.isEmpty();
-    for (const char* top : {"/usr", "/bin", "/sbin", "/lib", "/lib64", "/opt", "/snap", "/nix", "/etc", "/var"})
-        system = system || path == QLatin1String(top) || path.startsWith(QLatin1String(top) + '/');
-    if (!system && program.isDir() && program.isWritable())
+    if (!IsInstalledProgramFolder(programDir))
         return programDir;
-    return QDir::homePath();
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileInfo(documents).isDir() ? documents : QDir::homePath();
 }
 
 QString SettingsFilePath(const QString& folder)

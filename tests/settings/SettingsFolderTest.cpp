@@ -41,21 +41,33 @@ TEST_F(SettingsFolderTest, UsesTheProgramFolderWhenWritable)
     EXPECT_FALSE(config.exists("lockwell"));
 }
 
-TEST_F(SettingsFolderTest, FallsBackToTheUsersConfigFolderAndCreatesIt)
+TEST_F(SettingsFolderTest, AnInstalledProgramKeepsItsSettingsInTheUsersConfigFolder)
 {
-    EXPECT_EQ(SettingsFolderFor(program.file("gone")), config.file("lockwell"));
-    EXPECT_TRUE(QFileInfo(config.file("lockwell")).isDir());
+    // A system folder counts as installed even for a user who may write to it (root).
+    for (const QString& programDir : {program.file("gone"), QStringLiteral("/usr/bin")}) {
+        EXPECT_EQ(SettingsFolderFor(programDir), config.file("lockwell")) << programDir.toStdString();
+        EXPECT_TRUE(QFileInfo(config.file("lockwell")).isDir());
+    }
 }
 
-TEST_F(SettingsFolderTest, FileDialogsStartInTheProgramFolderUnlessItIsInstalled)
+TEST_F(SettingsFolderTest, FileDialogsStartInTheProgramFolderOrInTheDocumentsOfAnInstalledProgram)
 {
+    const QString documents = config.file("Papers");
+    config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + documents.toUtf8() + "\"\n");
+    ASSERT_TRUE(QDir().mkpath(documents));
     struct Case {
         QString programDir;
         QString start;
     };
-    for (const Case& c : {Case{program.path(), program.path()}, Case{program.file("gone"), QDir::homePath()},
-                          Case{"/usr/bin", QDir::homePath()}, Case{"/opt/lockwell", QDir::homePath()}})
+    for (const Case& c : {Case{program.path(), program.path()}, Case{program.file("gone"), documents},
+                          Case{"/usr/bin", documents}, Case{"/opt/lockwell", documents}})
         EXPECT_EQ(StartFolderFor(c.programDir), c.start) << c.programDir.toStdString();
+}
+
+TEST_F(SettingsFolderTest, WithoutADocumentsFolderFileDialogsStartAtHome)
+{
+    config.write("user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"" + config.file("Papers").toUtf8() + "\"\n");
+    EXPECT_EQ(StartFolderFor("/usr/bin"), QDir::homePath());
 }
 
 TEST(SettingsFilePath, NamesLwIniInTheFolder)

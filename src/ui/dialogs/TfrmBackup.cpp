@@ -8,6 +8,7 @@
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 #include "ui/FileChooser.h"
+#include "ui/widgets/Hint.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -76,7 +77,7 @@ void TfrmBackup::buildControls()
     DirEditButton = new QToolButton(this);
     DirEditButton->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
     DirEditButton->setFixedWidth(35);
-    DirEditButton->setToolTip("Browse");
+    SetHint(DirEditButton, "Browse");
 
     auto* options = new QGroupBox(" Backup Options ", this);
     chkNoBackup = new QRadioButton("Do not Backup", options);

@@ -3,6 +3,7 @@
 #include "TfrmGenerate.h"
 
 #include "PasswordFields.h"
+#include "ui/widgets/Hint.h"
 
 #include <QCheckBox>
 #include <QFontDatabase>
@@ -58,9 +59,11 @@ UpDown::UpDown(QLineEdit* buddy, int lowest, int highest, int position, QWidget*
     auto* col = new QVBoxLayout(this);
     col->setContentsMargins(0, 0, 0, 0);
     col->setSpacing(0);
-    for (auto [arrow, button, step] : {std::tuple{Qt::UpArrow, &upArrow, 1}, {Qt::DownArrow, &downArrow, -1}}) {
+    for (auto [arrow, button, step, name] :
+         {std::tuple{Qt::UpArrow, &upArrow, 1, "Step up"}, {Qt::DownArrow, &downArrow, -1, "Step down"}}) {
         auto* b = new QToolButton(this);
         b->setArrowType(arrow);
+        b->setAccessibleName(name);
         b->setAutoRepeat(true);
         b->setFocusPolicy(Qt::NoFocus);
         b->setFixedSize(16, 11);
@@ -98,7 +101,7 @@ void TfrmGenerate::buildControls()
     cmdCopy = new QToolButton(this);
     cmdCopy->setIcon(copyPicture());
     cmdCopy->setIconSize({20, 20});
-    cmdCopy->setToolTip("Copy Password to ClipBoard");
+    SetHint(cmdCopy, "Copy Password to ClipBoard");
     cmdCopy->setAutoRaise(true);
     lblStrength = MakeStrengthLabel(this);
 

@@ -9,6 +9,7 @@
 #include "ui/FileChooser.h"
 #include "ui/bindings/EventHook.h"
 #include "ui/bindings/KeyPreview.h"
+#include "ui/widgets/Hint.h"
 
 #include <algorithm>
 
@@ -116,7 +117,7 @@ void TfrmPrintPreview::buildControls()
         b->setIcon(PreviewIcon(picture));
         b->setIconSize({20, 20});
         b->setAutoRaise(true);
-        b->setToolTip(hint);
+        SetHint(b, hint);
         b->setFocusPolicy(Qt::NoFocus);
         return b;
     };

@@ -5,6 +5,7 @@
 #include "ui/main/HoverPictures.h"
 #include "ui/widgets/BackgroundFill.h"
 #include "ui/widgets/GradientCaption.h"
+#include "ui/widgets/Hint.h"
 #include "ui/widgets/NullableDateEdit.h"
 #include "ui/widgets/PictureButton.h"
 
@@ -40,7 +41,7 @@ QToolButton* smallButton(const QString& text, const QString& hint, QWidget* pare
 {
     auto* b = new QToolButton(parent);
     b->setText(text);
-    b->setToolTip(hint);
+    SetHint(b, hint);
     b->setAutoRaise(true);
     return b;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/widgets/Hint.h"
+
 #include <QAbstractButton>
 #include <QPixmap>
 
@@ -24,10 +26,11 @@ public:
     void setDisabledPicture(const QPixmap& picture);
     QPixmap disabledPicture() const { return m_disabled; }
 
-    // The caption is the button's text(); the hint is its toolTip().
+    // The caption is the button's text(); the hint is its toolTip() and its
+    // accessible name.
     void setCaptionPlace(CaptionPlace place);
     CaptionPlace captionPlace() const { return m_place; }
-    void setHint(const QString& hint) { setToolTip(hint); }
+    void setHint(const QString& hint) { SetHint(this, hint); }
     QString hint() const { return toolTip(); }
 
     // The picture the button paints in its present state.
