@@ -4,6 +4,7 @@
 #include "store/Messages.h"
 #include "ui/DialogPlacement.h"
 #include "ui/HelpWindow.h"
+#include "ui/SecretClipboard.h"
 #include "ui/dialogs/RunReports.h"
 #include "ui/dialogs/TfrmAbout.h"
 
@@ -36,12 +37,33 @@ void TfrmMain::mnuEditUndoClick()
 
 void TfrmMain::mnuEditCutClick()
 {
-    postToFocus("cut");
+    if (QApplication::focusWidget() == ui_->txtPassword)
+        QMetaObject::invokeMethod(
+            this, [this] { copyPasswordSelection(true); }, Qt::QueuedConnection);
+    else
+        postToFocus("cut");
 }
 
 void TfrmMain::mnuEditCopyClick()
 {
-    postToFocus("copy");
+    if (QApplication::focusWidget() == ui_->txtPassword)
+        QMetaObject::invokeMethod(
+            this, [this] { copyPasswordSelection(false); }, Qt::QueuedConnection);
+    else
+        postToFocus("copy");
+}
+
+// The password field's own copy and cut, with its selection going to the
+// clipboard as a secret. Like the edit's, they do nothing while the field
+// masks its text.
+void TfrmMain::copyPasswordSelection(bool cut)
+{
+    QLineEdit* pw = ui_->txtPassword;
+    if (pw->echoMode() != QLineEdit::Normal || !pw->hasSelectedText())
+        return;
+    s_.clipboard.copySecret(pw->selectedText());
+    if (cut)
+        pw->del();
 }
 
 void TfrmMain::mnuEditPasteClick()
