@@ -110,7 +110,7 @@ QWidget* TfrmOptions::securityPage()
     col->addWidget(chkRemind);
     col->addLayout(labelled("Show password when", cboViewPassword, page));
     txtClipboardSeconds = delayBox(kClipboardSecondsHighest, "seconds", page);
-    col->addLayout(labelled("Clear copied passwords from the clipboard after", txtClipboardSeconds, page));
+    col->addLayout(labelled("Clear copied IDs and passwords after", txtClipboardSeconds, page));
     txtLockTime = delayBox(kLockMinutesHighest, "minutes", page);
     col->addLayout(labelled("Lock when idle for", txtLockTime, page));
     col->addStretch(1);
