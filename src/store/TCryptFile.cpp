@@ -158,9 +158,10 @@ void TCryptFile::seedFromPassword()
 {
     uchar bytes[4] = {0, 0, 0, 0};
     for (qsizetype i = 0; i < std::min<qsizetype>(m_password.size(), 4); ++i) {
-        if (m_password[i].isNull())
+        // at(), not [], which would give this object a copy of its own.
+        if (m_password.at(i).isNull())
             break;
-        QString character(m_password[i]);
+        QString character(m_password.at(i));
         QByteArray code = toCp1252(character);
         bytes[i] = uchar(code.at(0));
         WipeSecret(character);

@@ -37,25 +37,27 @@ void TfrmMain::mnuEditUndoClick()
 
 void TfrmMain::mnuEditCutClick()
 {
-    if (QApplication::focusWidget() == ui_->txtPassword)
-        QMetaObject::invokeMethod(
-            this, [this] { copyPasswordSelection(true); }, Qt::QueuedConnection);
-    else
-        postToFocus("cut");
+    clipboardCommand(true);
 }
 
 void TfrmMain::mnuEditCopyClick()
 {
-    if (QApplication::focusWidget() == ui_->txtPassword)
-        QMetaObject::invokeMethod(
-            this, [this] { copyPasswordSelection(false); }, Qt::QueuedConnection);
-    else
-        postToFocus("copy");
+    clipboardCommand(false);
 }
 
-// The password field's own copy and cut, with its selection going to the
-// clipboard as a secret. Like the edit's, they do nothing while the field
-// masks its text.
+// The password field's selection goes to the clipboard as a secret, also
+// once the command has returned; any other field does its own copy or cut.
+void TfrmMain::clipboardCommand(bool cut)
+{
+    if (QApplication::focusWidget() != ui_->txtPassword) {
+        postToFocus(cut ? "cut" : "copy");
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this, [this, cut] { run([this, cut] { copyPasswordSelection(cut); }); }, Qt::QueuedConnection);
+}
+
+// Like the field's own copy and cut, nothing happens while it masks its text.
 void TfrmMain::copyPasswordSelection(bool cut)
 {
     QLineEdit* pw = ui_->txtPassword;

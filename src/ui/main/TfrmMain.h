@@ -150,6 +150,7 @@ private:
     void setupPasswordField();
     void setupHideKey();
     void txtPasswordEnter();
+    void clipboardCommand(bool cut);
     void copyPasswordSelection(bool cut);
     // The idle lock (MainIdleLock.cpp).
     void LockWhenIdle();
