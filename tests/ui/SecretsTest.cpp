@@ -7,9 +7,11 @@
 
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QToolButton>
 
 using namespace lw;
@@ -43,7 +45,11 @@ protected:
     }
     void later(int seconds) { clock.time = clock.time.addSecs(seconds); }
     static QString clipboardText() { return QApplication::clipboard()->text(); }
-    static QByteArray clipboardHint() { return QApplication::clipboard()->mimeData()->data(kHint); }
+    static QByteArray clipboardHint()
+    {
+        const QMimeData* data = QApplication::clipboard()->mimeData();
+        return data ? data->data(kHint) : QByteArray();
+    }
     QString storedID() { return main->session().connection().scalar("SELECT ID FROM Passwords").toString(); }
 };
 
@@ -87,6 +93,38 @@ TEST_F(Secrets, EditCopyAndCutInThePasswordFieldCopyAsSecrets)
     EXPECT_EQ(u.txtPassword->text(), "");
     EXPECT_EQ(main->DM().qryPasswords.value("Password").toString(), "");
     main->DM().qryPasswords.cancel();
+}
+
+TEST_F(Secrets, ThePasswordFieldsPopupMenuCopiesAsASecret)
+{
+    // Shown in clear: a masked field refuses to copy, and the menu takes the
+    // focus, which masks it in the other modes.
+    main->session().connection().exec("UPDATE Options SET showpassword = 0;");
+    main->DM().qryOptions.refresh();
+    main->ApplyPasswordMask();
+    QLineEdit* pw = main->ui().txtPassword;
+    QApplication::setActiveWindow(main.get());
+    pw->setFocus();
+    pw->selectAll();
+    bool copied = false;
+    QTimer poll; // acts on the menu once it is up
+    poll.callOnTimeout([&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll.stop();
+        for (QAction* action : menu->actions())
+            if (action->text().startsWith(QLineEdit::tr("&Copy")) && action->isEnabled()) {
+                action->trigger();
+                copied = true;
+            }
+        menu->close();
+    });
+    poll.start(5);
+    emit pw->customContextMenuRequested(QPoint(2, 2));
+    EXPECT_TRUE(copied);
+    EXPECT_EQ(clipboardText(), "pw-9");
+    EXPECT_EQ(clipboardHint(), "secret");
 }
 
 TEST_F(Secrets, OurSecretLeavesTheClipboardAtCloseDatabaseAndAtExitButNotTheUsers)

@@ -11,8 +11,10 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QUrl>
+#include <memory>
 
 namespace lw {
 namespace {
@@ -26,6 +28,14 @@ void postToFocus(const char* slot)
     QWidget* w = QApplication::focusWidget();
     if (qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
         QMetaObject::invokeMethod(w, slot, Qt::QueuedConnection);
+}
+
+// An item of a line edit's own popup menu: named since Qt 6.5, known by
+// its caption (followed by a tab and its shortcut) before.
+bool isMenuItem(const QAction* action, const char* name, const QString& caption)
+{
+    return action->objectName() == QLatin1String(name) || action->text() == caption ||
+           action->text().startsWith(caption + u'\t');
 }
 
 } // namespace
@@ -55,6 +65,26 @@ void TfrmMain::clipboardCommand(bool cut)
     }
     QMetaObject::invokeMethod(
         this, [this, cut] { run([this, cut] { copyPasswordSelection(cut); }); }, Qt::QueuedConnection);
+}
+
+// The password field's popup menu is the line edit's own, but its Copy and
+// Cut go to the clipboard as a secret.
+void TfrmMain::setupPasswordContextMenu()
+{
+    QLineEdit* pw = ui_->txtPassword;
+    pw->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(pw, &QWidget::customContextMenuRequested, this, [this, pw](const QPoint& at) {
+        const std::unique_ptr<QMenu> menu(pw->createStandardContextMenu());
+        for (QAction* action : menu->actions()) {
+            const bool cut = isMenuItem(action, "edit-cut", QLineEdit::tr("Cu&t"));
+            if (!cut && !isMenuItem(action, "edit-copy", QLineEdit::tr("&Copy")))
+                continue;
+            disconnect(action, &QAction::triggered, nullptr, nullptr);
+            connect(action, &QAction::triggered, this,
+                    [this, cut] { run([this, cut] { copyPasswordSelection(cut); }); });
+        }
+        menu->exec(pw->mapToGlobal(at));
+    });
 }
 
 // Like the field's own copy and cut, nothing happens while it masks its text.

@@ -128,6 +128,7 @@ void TfrmMain::FormCreate()
     setupGroupCommands();
     setupAccountCommands();
     setupPasswordField();
+    setupPasswordContextMenu();
     setupHideKey();
     connect(&idle_, &IdleWatch::idle, this, [this] { LockWhenIdle(); });
     // The account fields start enabled but empty; the closed state then

@@ -151,6 +151,7 @@ private:
     void setupHideKey();
     void txtPasswordEnter();
     void clipboardCommand(bool cut);
+    void setupPasswordContextMenu();
     void copyPasswordSelection(bool cut);
     // The idle lock (MainIdleLock.cpp).
     void LockWhenIdle();
