@@ -1,16 +1,20 @@
-// Lockwell's start-up: the command line, one instance, the engine check, the
-// main window and the data module, then the unlock or the welcome dialog.
+// Lockwell's start-up: the process hardened, the command line, one instance,
+// the engine check, the main window and the data module, then the unlock or
+// the welcome dialog.
 #include "CommandLine.h"
+#include "settings/Error.h"
 #include "settings/IniFile.h"
 #include "settings/SettingsFolder.h"
 #include "store/AccessLog.h"
 #include "store/AliasStore.h"
 #include "store/Clock.h"
 #include "store/Connection.h"
+#include "store/ProcessHardening.h"
 #include "ui/ErrorBox.h"
 #include "ui/QtFileChooser.h"
 #include "ui/QtMessages.h"
 #include "ui/QtSoundPlayer.h"
+#include "ui/SecretClipboard.h"
 #include "ui/SingleInstance.h"
 #include "ui/TfrmWelcome.h"
 #include "ui/main/TfrmMain.h"
@@ -53,6 +57,14 @@ int answer(const CommandLine& line)
 
 int main(int argc, char** argv)
 {
+    // Before the process holds anything worth keeping: no core file, no
+    // debugger of the same user.
+    QString hardeningProblem;
+    try {
+        HardenProcess();
+    } catch (const Error& e) {
+        hardeningProblem = e.message();
+    }
     // A write past a file-size limit fails with "The disk is full" instead of ending the program.
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication::setApplicationName("Lockwell");
@@ -86,6 +98,9 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    if (!hardeningProblem.isEmpty())
+        messages.ShowInfo(hardeningProblem);
+
     const QString folder = SettingsFolder();
     IniFile settings(SettingsFilePath(folder));
     AliasStore alias(folder);
@@ -93,7 +108,8 @@ int main(int argc, char** argv)
     AccessLog log(folder, alias, clock);
     QtFileChooser files;
     QtSoundPlayer sounds;
-    TfrmMain frmMain({folder, settings, alias, log, clock, messages, files, sounds});
+    SecretClipboard clipboard(settings, clock);
+    TfrmMain frmMain({folder, settings, alias, log, clock, messages, files, sounds, clipboard});
     messages.setParent(&frmMain);
     QObject::connect(&guard, &SingleInstance::showRequested, &frmMain, [&frmMain] {
         if (frmMain.isVisible()) {

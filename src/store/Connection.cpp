@@ -1,5 +1,6 @@
 #include "Connection.h"
 
+#include "SecretWipe.h"
 #include "SqlDialect.h"
 #include "SqlError.h"
 #include "SqlFunctions.h"
@@ -65,9 +66,9 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
     if (sqlite3_open_v2(file.constData(), &db, flags, nullptr) != SQLITE_OK)
         failOpen(db, path);
     sqlite3_busy_timeout(db, 0);
-    const QByteArray key = password.toUtf8();
+    const SecretBytes key(password.toUtf8());
     try {
-        if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
+        if (sqlite3_key(db, key.data(), key.size()) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
         runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(KdfIterations()) + ";").constData());
         // Reading the schema is the first access that needs the key: a wrong
@@ -194,9 +195,11 @@ void Connection::exportTo(const QString& targetPath, const QString& password)
 
 void Connection::attachAndExport(const QString& targetPath, const QString& password)
 {
+    // The key outlives the statement that reads it.
+    const SecretBytes key(password.toUtf8());
     Statement attach = prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;"));
     attach.bindAt(1, targetPath);
-    attach.bindAt(2, password);
+    attach.bindSecretAt(2, key);
     attach.step();
     try {
         exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
@@ -210,8 +213,8 @@ void Connection::attachAndExport(const QString& targetPath, const QString& passw
 
 void Connection::rekey(const QString& newPassword)
 {
-    const QByteArray key = newPassword.toUtf8();
-    if (sqlite3_rekey(db_, key.constData(), int(key.size())) != SQLITE_OK)
+    const SecretBytes key(newPassword.toUtf8());
+    if (sqlite3_rekey(db_, key.data(), key.size()) != SQLITE_OK)
         throw SqlError(QString::fromUtf8(sqlite3_errmsg(db_)));
 }
 

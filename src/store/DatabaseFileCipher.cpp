@@ -1,15 +1,27 @@
 #include "DatabaseFileCipher.h"
 
+#include "SecretWipe.h"
 #include "TCryptFile.h"
+
+#include <QScopeGuard>
 
 namespace lw {
 namespace {
 
-void prepare(TCryptFile& cipher, const QString& masterPassword, const QString& path)
+// One in-place run with the key text of the master password. The key text
+// is the password's first characters: the cipher lets go of it after the
+// run and it is wiped, failed runs included.
+void runInPlace(TCryptFile& cipher, const QString& masterPassword, const QString& path, void (TCryptFile::*step)())
 {
+    QString key = KeyText(masterPassword);
+    const auto forget = qScopeGuard([&] {
+        cipher.setPassword(QString());
+        WipeSecret(key);
+    });
     cipher.setInfile(path);
     cipher.setOutfile(path);
-    cipher.setPassword(KeyText(masterPassword));
+    cipher.setPassword(key);
+    (cipher.*step)();
 }
 
 } // namespace
@@ -24,14 +36,12 @@ QString KeyText(const QString& masterPassword)
 
 void EncryptDatabaseFile(TCryptFile& cipher, const QString& masterPassword, const QString& path)
 {
-    prepare(cipher, masterPassword, path);
-    cipher.Encrypt();
+    runInPlace(cipher, masterPassword, path, &TCryptFile::Encrypt);
 }
 
 void DecryptDatabaseFile(TCryptFile& cipher, const QString& masterPassword, const QString& path)
 {
-    prepare(cipher, masterPassword, path);
-    cipher.Decrypt();
+    runInPlace(cipher, masterPassword, path, &TCryptFile::Decrypt);
 }
 
 } // namespace lw

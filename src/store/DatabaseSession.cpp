@@ -8,6 +8,7 @@
 #include "DatabaseHooks.h"
 #include "Messages.h"
 #include "Schema.h"
+#include "SecretWipe.h"
 #include "SessionRecords.h"
 #include "SoundPlayer.h"
 #include "TCryptFile.h"
@@ -16,6 +17,7 @@
 #include "settings/IniFile.h"
 
 #include <QFileInfo>
+#include <utility>
 
 namespace lw {
 
@@ -109,15 +111,23 @@ void DatabaseSession::OpenDatabase(const QString& password)
     }
     removeLeftovers(path);
 
-    const QString previousPassword = currentMasterPassword_;
+    QString previousPassword = std::exchange(currentMasterPassword_, QString());
     try {
         openSteps(password, std::move(db));
     } catch (const std::exception&) {
         rollBack(path, unscrambled);
-        currentMasterPassword_ = previousPassword;
+        WipeSecret(currentMasterPassword_);
+        currentMasterPassword_ = std::move(previousPassword);
         refuse();
         throw SilentAbort();
     }
+    WipeSecret(previousPassword);
+}
+
+void DatabaseSession::setCurrentMasterPassword(const QString& password)
+{
+    WipeSecret(currentMasterPassword_);
+    currentMasterPassword_ = QString(password.constData(), password.size());
 }
 
 // Removes the scrambling when the file carries this password's key; true
@@ -149,7 +159,7 @@ void DatabaseSession::openSteps(const QString& password, std::unique_ptr<Connect
 {
     db_ = std::move(db);
     // Known from here on: the file is ours and this is its password.
-    currentMasterPassword_ = password;
+    setCurrentMasterPassword(password);
     hooks_.ShowDatabaseOpen();
     hooks_.EnableDatabaseControls(true);
     const QString logProblem = granted();

@@ -62,8 +62,17 @@ public:
     bool isOpen() const { return db_ != nullptr; }
     Connection& connection() const;
 
+    // The master password of the database opened last: empty until the first
+    // open, set by an open and by a password change, kept across a close.
+    // The program needs it after the unlock: a close scrambles the file with
+    // its key text, a compaction keys the new copy with it, and the way back
+    // from the tray is checked against it. It is the one copy the program
+    // keeps: the setter stores a copy of its own (sharing no buffer with a
+    // dialog's box or the caller) and wipes the one it replaces; every other
+    // copy (the boxes, the engine's key bytes, the cipher's key text) is
+    // wiped after use.
     const QString& CurrentMasterPassword() const { return currentMasterPassword_; }
-    void setCurrentMasterPassword(const QString& password) { currentMasterPassword_ = password; }
+    void setCurrentMasterPassword(const QString& password);
 
     // Set by the main window from the "access" sound setting.
     bool AccessSoundsOn = true;

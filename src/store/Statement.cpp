@@ -1,5 +1,6 @@
 #include "Statement.h"
 
+#include "SecretWipe.h"
 #include "SqlDialect.h"
 #include "SqlError.h"
 
@@ -110,6 +111,12 @@ void Statement::bindAt(int index, const QVariant& value)
         }
     }
     if (rc != SQLITE_OK)
+        fail(rc);
+}
+
+void Statement::bindSecretAt(int index, const SecretBytes& key)
+{
+    if (const int rc = sqlite3_bind_text(stmt_, index, key.data(), key.size(), SQLITE_STATIC); rc != SQLITE_OK)
         fail(rc);
 }
 

@@ -8,6 +8,8 @@ struct sqlite3_stmt;
 
 namespace lw {
 
+class SecretBytes;
+
 // One prepared statement. Values are QVariants: null, integers, booleans
 // (stored 1/0), texts, dates (stored as local "yyyy-MM-dd HH:mm:ss" text).
 class Statement {
@@ -21,6 +23,9 @@ public:
     // Binds a named parameter (":GroupId"); the name is matched without regard to case.
     void bind(const QString& name, const QVariant& value);
     void bindAt(int index, const QVariant& value); // 1-based
+    // Binds a key as text without the engine taking a copy of it: the key
+    // must outlive the statement, and is wiped by its owner.
+    void bindSecretAt(int index, const SecretBytes& key);
     int parameterCount() const;
     QString parameterName(int index) const; // 1-based, without its ':'
 

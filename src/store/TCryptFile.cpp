@@ -5,14 +5,17 @@
 #include "FileLock.h"
 #include "Messages.h"
 #include "RandomGenerator.h"
+#include "SecretWipe.h"
 #include "settings/AtomicFile.h"
 #include "settings/Error.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QtEndian>
 #include <algorithm>
 #include <optional>
+#include <string.h>
 #include <vector>
 
 namespace lw {
@@ -81,6 +84,8 @@ void TCryptFile::run(Direction direction)
     if (!prepareTarget())
         return;
     seedFromPassword();
+    // The key word is the key text's bytes: it does not outlive the run.
+    const auto forget = qScopeGuard([this] { m_keyWord = 0; });
 
     QFile in(m_infile);
     if (!in.open(QIODevice::ReadOnly))
@@ -153,12 +158,18 @@ void TCryptFile::seedFromPassword()
 {
     uchar bytes[4] = {0, 0, 0, 0};
     for (qsizetype i = 0; i < std::min<qsizetype>(m_password.size(), 4); ++i) {
-        if (m_password[i].isNull())
+        // at(), not [], which would give this object a copy of its own.
+        if (m_password.at(i).isNull())
             break;
-        bytes[i] = uchar(toCp1252(QString(m_password[i])).at(0));
+        QString character(m_password.at(i));
+        QByteArray code = toCp1252(character);
+        bytes[i] = uchar(code.at(0));
+        WipeSecret(character);
+        WipeSecret(code);
     }
     m_keyWord = qFromLittleEndian<quint32>(bytes);
     RandomSeed = m_keyWord;
+    explicit_bzero(bytes, sizeof bytes);
 }
 
 } // namespace lw

@@ -10,6 +10,7 @@ class Clock;
 class FileChooser;
 class IniFile;
 class Messages;
+class SecretClipboard;
 class SoundPlayer;
 
 // The program-wide services every window reaches through the main window.
@@ -23,6 +24,7 @@ struct AppServices {
     Messages& messages;
     FileChooser& files;
     SoundPlayer& sounds;
+    SecretClipboard& clipboard;
 };
 
 } // namespace lw

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -496,6 +497,7 @@ TEST_F(GeneratorTest, CopyPutsTheWholePasswordOnTheClipboard)
     d.txtPassword->setCursorPosition(2);
     d.cmdCopy->click();
     EXPECT_EQ(QApplication::clipboard()->text(), shippedWords().first() + "7");
+    EXPECT_EQ(QApplication::clipboard()->mimeData()->data("x-kde-passwordManagerHint"), "secret");
     EXPECT_EQ(d.txtPassword->selectedText(), d.txtPassword->text());
     EXPECT_EQ(d.cmdCopy->toolTip(), "Copy Password to ClipBoard");
 }

@@ -14,7 +14,8 @@ namespace lw::test {
 
 void MainWindowTest::SetUp()
 {
-    main = std::make_unique<TfrmMain>(AppServices{dir.path(), settings, alias, log, clock, messages, files, sounds});
+    main = std::make_unique<TfrmMain>(
+        AppServices{dir.path(), settings, alias, log, clock, messages, files, sounds, clipboard});
     main->show();
 }
 

@@ -9,6 +9,7 @@
 #include "support/FakeSounds.h"
 #include "support/ModalDriver.h"
 #include "support/TempDir.h"
+#include "ui/SecretClipboard.h"
 #include "ui/main/TfrmMain.h"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,7 @@ protected:
     IniFile settings{dir.file("lw.ini")};
     AliasStore alias{dir.path()};
     AccessLog log{dir.path(), alias, clock, LogSeparators{}};
+    SecretClipboard clipboard{settings, clock};
     std::unique_ptr<TfrmMain> main;
     ModalDriver modal;
 };

@@ -319,7 +319,8 @@ TEST_F(MainWindowTest, ClosingWritesTheEditingKeysButNoPositionWithoutScreenpos)
     EXPECT_EQ(settings.readString("Options", "screenleft", "none"), "none");
     settings.writeBool("Options", "screenpos", true);
     main.reset();
-    main = std::make_unique<TfrmMain>(AppServices{dir.path(), settings, alias, log, clock, messages, files, sounds});
+    main = std::make_unique<TfrmMain>(
+        AppServices{dir.path(), settings, alias, log, clock, messages, files, sounds, clipboard});
     EXPECT_EQ(main->geometry(), QRect(0, 0, 640, 480));
     main->close();
     EXPECT_EQ(settings.readInt("Options", "screenwidth", 0), 640);

@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 
@@ -315,6 +316,31 @@ TEST_F(OptionsDialog, EscapeClosesLikeCancelFromAnyControl)
     }
     EXPECT_EQ(dir.read("lw.ini"), before);
     EXPECT_FALSE(main->flags().WarnBeforeSave);
+}
+
+TEST_F(OptionsDialog, TheSecurityPageSetsTheClipboardDelayAndTheIdleLock)
+{
+    QString page;
+    QStringList shown;
+    withOptions([&](TfrmOptions& d) {
+        page = d.pages->tabText(d.pages->indexOf(d.txtLockTime->parentWidget()));
+        shown << d.txtClipboardSeconds->text() << d.txtLockTime->text();
+        d.txtClipboardSeconds->setValue(30);
+        d.txtLockTime->setValue(15);
+        d.cmdOK->click();
+    });
+    EXPECT_EQ(page, "Security");
+    EXPECT_EQ(shown, (QStringList{"10 seconds", "Never"}));
+    EXPECT_EQ(settings.readInt("Options", "clipboardseconds", -1), 30);
+    EXPECT_EQ(settings.readInt("Options", "locktime", -1), 15);
+    EXPECT_EQ(main->idleWatch().limit(), 15) << "in force at once";
+    withOptions([&](TfrmOptions& d) {
+        shown = {d.txtClipboardSeconds->text(), d.txtLockTime->text()};
+        d.txtClipboardSeconds->setValue(0);
+        d.cmdCancel->click();
+    });
+    EXPECT_EQ(shown, (QStringList{"30 seconds", "15 minutes"}));
+    EXPECT_EQ(settings.readInt("Options", "clipboardseconds", -1), 30);
 }
 
 TEST_F(OptionsDialog, TheToolbarButtonAndCtrlOOpenIt)

@@ -1,5 +1,6 @@
 #include "PasswordFields.h"
 
+#include "store/SecretWipe.h"
 #include "ui/bindings/EventHook.h"
 
 #include <QApplication>
@@ -10,14 +11,38 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QVBoxLayout>
 
 namespace lw {
 
+namespace {
+
+// Wiped when its dialog goes, before the line edit frees its text. Nothing
+// hears of it: the dialog that would is already being destroyed.
+class PasswordBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+    ~PasswordBox() override
+    {
+        const QSignalBlocker quiet(this);
+        WipePasswordBox(this);
+    }
+};
+
+} // namespace
+
+void WipePasswordBox(QLineEdit* box)
+{
+    QString text = box->text();
+    box->setText(QString()); // also drops the undo steps
+    WipeSecret(text);
+}
+
 QLineEdit* MakePasswordBox(QWidget* parent, bool masked)
 {
-    auto* box = new QLineEdit(parent);
+    auto* box = new PasswordBox(parent);
     box->setMaxLength(kMasterPasswordMaxLength);
     if (masked) {
         box->setEchoMode(QLineEdit::Password);

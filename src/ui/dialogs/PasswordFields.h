@@ -18,8 +18,12 @@ namespace lw {
 // The longest master password the program accepts.
 inline constexpr int kMasterPasswordMaxLength = 14;
 
-// A master password box; masked boxes show every character as "*".
+// A master password box; masked boxes show every character as "*". Its text
+// is wiped when the box is destroyed.
 QLineEdit* MakePasswordBox(QWidget* parent, bool masked);
+// Empties a password box and overwrites its text where it alone holds it,
+// its undo steps included.
+void WipePasswordBox(QLineEdit* box);
 QPushButton* MakeBoldButton(const QString& text, QWidget* parent, QColor color = QColor());
 QLabel* MakeBoldLabel(const QString& text, QWidget* parent);
 // The label that shows how hard a password is to guess, wide enough for its

@@ -64,7 +64,7 @@ void TfrmEnterMasterPassword::FormCreate()
 
 void TfrmEnterMasterPassword::refused()
 {
-    txtPassword->clear();
+    WipePasswordBox(txtPassword);
     txtPassword->setFocus();
 }
 

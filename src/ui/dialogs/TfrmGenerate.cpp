@@ -8,6 +8,7 @@
 #include "ui/AppServices.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
+#include "ui/SecretClipboard.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -129,7 +130,7 @@ int TfrmGenerate::lengthValue() const
 void TfrmGenerate::cmdCopyClick()
 {
     txtPassword->selectAll();
-    txtPassword->copy();
+    s_.clipboard.copySecret(txtPassword->text());
 }
 
 void TfrmGenerate::cmdOKClick()

@@ -3,12 +3,14 @@
 #include "PasswordFields.h"
 #include "records/Dataset.h"
 #include "settings/IniFile.h"
+#include "settings/SecuritySettings.h"
 #include "ui/DialogPlacement.h"
 #include "ui/ErrorBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QPushButton>
+#include <QSpinBox>
 
 namespace lw {
 
@@ -42,6 +44,8 @@ void TfrmOptions::FormCreate()
     chkAccess->setChecked(ini.readBool("SoundOptions", "access", true));
     chkScreenPos->setChecked(ini.readBool("Options", "screenpos", false));
     chkWarn->setChecked(ini.readBool("Options", "warn", false));
+    txtClipboardSeconds->setValue(ReadClipboardSeconds(ini));
+    txtLockTime->setValue(ReadLockMinutes(ini));
 }
 
 // Shows the picked fill at once; the row keeps the choice until it is next stored.
@@ -73,9 +77,12 @@ void TfrmOptions::cmdOKClick()
     settings_.writeBool("SoundOptions", "access", chkAccess->isChecked());
     settings_.writeBool("Options", "screenpos", chkScreenPos->isChecked());
     settings_.writeBool("Options", "warn", chkWarn->isChecked());
+    WriteClipboardSeconds(settings_, txtClipboardSeconds->value());
+    WriteLockMinutes(settings_, txtLockTime->value());
 
     emit flagsChosen(chkWarn->isChecked(), chkButtonSound->isChecked(), chkAccess->isChecked());
     emit backgroundStyleChosen();
+    emit lockTimeChosen(txtLockTime->value());
     accept();
 }
 

@@ -5,6 +5,7 @@
 class QCheckBox;
 class QComboBox;
 class QPushButton;
+class QSpinBox;
 class QTabWidget;
 
 namespace lw {
@@ -33,6 +34,8 @@ public:
     QCheckBox* cboRestorePermission = nullptr;
     QCheckBox* chkRemind = nullptr;
     QComboBox* cboViewPassword = nullptr;
+    QSpinBox* txtClipboardSeconds = nullptr;
+    QSpinBox* txtLockTime = nullptr;
     // Sounds
     QCheckBox* chkButtonSound = nullptr;
     QCheckBox* chkAccess = nullptr;
@@ -53,6 +56,9 @@ signals:
     void flagsChosen(bool warnBeforeSave, bool buttonSounds, bool accessSounds);
     // OK, last: show the fill of the stored style.
     void backgroundStyleChosen();
+    // OK, after the settings file is written: minutes without input before
+    // the window locks itself (0 = never).
+    void lockTimeChosen(int minutes);
 
 private:
     void buildPages();

@@ -3,6 +3,7 @@
 
 #include "PasswordFields.h"
 #include "records/Dataset.h"
+#include "settings/SecuritySettings.h"
 #include "ui/bindings/FieldBinding.h"
 #include "ui/widgets/BackgroundFill.h"
 
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSpinBox>
 #include <QStyle>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -45,6 +47,16 @@ QHBoxLayout* labelled(const QString& label, QWidget* control, QWidget* page)
     row->addWidget(control);
     row->addStretch(1);
     return row;
+}
+
+// A delay in whole units, where 0 reads "Never".
+QSpinBox* delayBox(int highest, const QString& unit, QWidget* page)
+{
+    auto* spin = new QSpinBox(page);
+    spin->setRange(0, highest);
+    spin->setSuffix(" " + unit);
+    spin->setSpecialValueText("Never");
+    return spin;
 }
 
 } // namespace
@@ -97,6 +109,10 @@ QWidget* TfrmOptions::securityPage()
     col->addWidget(cboRestorePermission);
     col->addWidget(chkRemind);
     col->addLayout(labelled("Show password when", cboViewPassword, page));
+    txtClipboardSeconds = delayBox(kClipboardSecondsHighest, "seconds", page);
+    col->addLayout(labelled("Clear copied IDs and passwords after", txtClipboardSeconds, page));
+    txtLockTime = delayBox(kLockMinutesHighest, "minutes", page);
+    col->addLayout(labelled("Lock when idle for", txtLockTime, page));
     col->addStretch(1);
     return page;
 }

@@ -94,6 +94,7 @@ void TfrmMain::ShowUnlockDialog()
     TfrmEnterMasterPassword dialog(this, session_, s_.alias, fromTray);
     if (dialog.exec() == QDialog::Accepted && fromTray) {
         Tag = 0;
+        locked_ = false;
         showNormal();
         activateWindow();
     }

@@ -2,12 +2,11 @@
 // shortcut, the copy buttons and the web address.
 #include "MainControls.h"
 
+#include "ui/SecretClipboard.h"
 #include "ui/bindings/EventHook.h"
 #include "ui/widgets/NullableDateEdit.h"
 #include "ui/widgets/PictureButton.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QKeyEvent>
@@ -121,19 +120,15 @@ void TfrmMain::setupPasswordField()
     });
 
     connect(u.cmdLockEdit, &QToolButton::clicked, this, [this] { EditingEnabled = ui_->cmdLockEdit->isChecked(); });
-    QLineEdit* id = u.txtID;
-    connect(u.cmdIDCopy, &QToolButton::clicked, this, [id] {
-        id->selectAll();
-        if (!id->text().isEmpty())
-            QApplication::clipboard()->setText(id->text());
-    });
-    connect(u.cmdpwdcopy, &QToolButton::clicked, this, [pw] {
-        const QLineEdit::EchoMode was = pw->echoMode();
-        pw->setEchoMode(QLineEdit::Normal);
-        pw->selectAll();
-        pw->copy();
-        pw->setEchoMode(was);
-    });
+    // Both copy the whole text, in clear whatever the mask, as a secret. The
+    // text stays selected.
+    for (const auto& [button, field] : {std::pair{u.cmdIDCopy, u.txtID}, std::pair{u.cmdpwdcopy, pw}}) {
+        QLineEdit* edit = field;
+        connect(button, &QToolButton::clicked, this, [this, edit] {
+            edit->selectAll();
+            s_.clipboard.copySecret(edit->text());
+        });
+    }
     connect(u.cmdGo, &QAbstractButton::clicked, this, [this] {
         const QString text = ui_->txtURL->text();
         if (text.trimmed().isEmpty())

@@ -26,6 +26,7 @@ void TfrmMain::mnuEditOptionsClick()
         session_.AccessSoundsOn = access;
     });
     connect(&dialog, &TfrmOptions::backgroundStyleChosen, this, &TfrmMain::ApplyBackgroundStyle);
+    connect(&dialog, &TfrmOptions::lockTimeChosen, &idle_, &IdleWatch::setLimit);
     dialog.exec();
 }
 

@@ -66,7 +66,8 @@ void TfrmMain::RestoreFromTray()
     for (QWidget* w : QApplication::topLevelWidgets())
         if (auto* prompt = qobject_cast<TfrmEnterMasterPassword*>(w); prompt && prompt->isVisible())
             return;
-    if (dm_.qryOptions.value("pwdsystray").toBool()) {
+    // After an idle lock the password is asked whatever the database's choice.
+    if (locked_ || dm_.qryOptions.value("pwdsystray").toBool()) {
         ShowUnlockDialog();
         return;
     }

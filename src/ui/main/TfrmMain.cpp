@@ -3,12 +3,14 @@
 
 #include "settings/Error.h"
 #include "settings/IniFile.h"
+#include "settings/SecuritySettings.h"
 #include "store/AccessLog.h"
 #include "store/AliasStore.h"
 #include "store/AutomaticBackup.h"
 #include "store/DatabaseFileCipher.h"
 #include "ui/ErrorBox.h"
 #include "ui/HelpWindow.h"
+#include "ui/SecretClipboard.h"
 #include "ui/WindowGeometry.h"
 #include "ui/bindings/DatasetModel.h"
 #include "ui/main/HoverPictures.h"
@@ -42,7 +44,7 @@ TfrmMain::TfrmMain(AppServices services, QWidget* parent)
       session_({services.alias, services.log, C, services.settings, services.sounds, services.messages, services.clock},
                *this, dm_),
       hover_(std::make_unique<HoverPictures>(services.sounds, [this] { return ButtonSoundsOn && session_.isOpen(); })),
-      ui_(std::make_unique<Controls>())
+      ui_(std::make_unique<Controls>()), idle_(services.clock)
 {
     openUrl = [](const QUrl& url) { QDesktopServices::openUrl(url); };
     FormCreate();
@@ -126,7 +128,9 @@ void TfrmMain::FormCreate()
     setupGroupCommands();
     setupAccountCommands();
     setupPasswordField();
+    setupPasswordContextMenu();
     setupHideKey();
+    connect(&idle_, &IdleWatch::idle, this, [this] { LockWhenIdle(); });
     // The account fields start enabled but empty; the closed state then
     // takes the buttons that need a database.
     EnableDatabaseControls(true);
@@ -150,6 +154,7 @@ void TfrmMain::readSettings()
     EditingEnabled = ini.readBool("Options", "Editing", true);
     ui_->cmdLockEdit->setChecked(EditingEnabled);
     flags_.WarnBeforeSave = ini.readBool("Options", "warn", false);
+    idle_.setLimit(ReadLockMinutes(ini));
     if (ini.readBool("Options", "screenpos", false)) {
         // The stored place is the frame's, so the title bar stays on the screen.
         const QRect stored = StoredWindowGeometry(ini, screen()->availableGeometry());
@@ -208,6 +213,7 @@ void TfrmMain::FormClose()
         help_->close();
     if (ui_->RxTrayIcon)
         ui_->RxTrayIcon->hide();
+    s_.clipboard.clearIfOurs();
 }
 
 void TfrmMain::resizeEvent(QResizeEvent* event)
@@ -231,6 +237,9 @@ void TfrmMain::run(const std::function<void()>& command)
 
 void TfrmMain::ShowDatabaseClosed()
 {
+    // A copied secret goes with its database; so does a lock.
+    s_.clipboard.clearIfOurs();
+    locked_ = false;
     SetMainTitle("none");
     setDatabaseCommandsEnabled(false);
 }

@@ -6,6 +6,7 @@
 #include "store/DatabaseSession.h"
 #include "store/TCryptFile.h"
 #include "ui/AppServices.h"
+#include "ui/IdleWatch.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -60,6 +61,9 @@ public:
     void ShowUnlockDialog();
     void ShowNewDatabaseDialog();
     void RestoreFromTray();
+    // True from an idle lock until the master password is given again.
+    bool isLocked() const { return locked_; }
+    IdleWatch& idleWatch() { return idle_; }
     void ApplyBackgroundStyle();
     // Shows the named background fill; "None" hides it.
     void ShowBackground(const QString& style);
@@ -149,6 +153,12 @@ private:
     void setupPasswordField();
     void setupHideKey();
     void txtPasswordEnter();
+    void clipboardCommand(bool cut);
+    void setupPasswordContextMenu();
+    void copyPasswordSelection(bool cut);
+    // The idle lock (MainIdleLock.cpp).
+    void LockWhenIdle();
+    void storePendingEdit();
     void readSettings();
     void writeSettings();
     void run(const std::function<void()>& command);
@@ -165,6 +175,8 @@ private:
     QPointer<HelpWindow> help_;
     QString mode_ = QStringLiteral("none");
     bool closing_ = false;
+    IdleWatch idle_;
+    bool locked_ = false;
 };
 
 } // namespace lw
