@@ -43,6 +43,8 @@ QString StrengthWord(double bits)
 
 QString ExactStrengthText(double bits)
 {
+    if (bits <= 0)
+        return QStringLiteral("Strength: 0 bits");
     return strengthLine(bits, "");
 }
 

@@ -15,7 +15,7 @@ double EstimateTypedBits(const QString& text);
 QString StrengthWord(double bits);
 
 // The strength line of a password made by the generator, whose bits are
-// exact: "Strength: 52 bits (fair)".
+// exact: "Strength: 52 bits (fair)"; "Strength: 0 bits" for an empty one.
 QString ExactStrengthText(double bits);
 // The strength line of a typed password: "Strength: about 23 bits (weak)";
 // "Strength: 0 bits" for an empty text.

@@ -45,6 +45,7 @@ TEST(PasswordStrength, WordsChangeAtFortySixtyAndEightyBits)
 TEST(PasswordStrength, LinesSayWhetherTheBitsAreExactOrAnEstimate)
 {
     EXPECT_EQ(ExactStrengthText(52.9), "Strength: 52 bits (fair)");
+    EXPECT_EQ(ExactStrengthText(0), "Strength: 0 bits");
     EXPECT_EQ(TypedStrengthText(""), "Strength: 0 bits");
     const QString typed = "r8Tz!m2Qx9";
     EXPECT_EQ(TypedStrengthText(typed), QStringLiteral("Strength: about %1 bits (%2)")
