@@ -19,7 +19,7 @@ constexpr int kContentVersion = 1;
 
 QString cachedName()
 {
-    return QStringLiteral("lockwell-bench-large-v%1-page%2.pdb").arg(kContentVersion).arg(1024);
+    return QStringLiteral("lockwell-bench-large-v%1-page%2.pdb").arg(kContentVersion).arg(kDatabasePageSize);
 }
 
 void fill(Connection& db)

@@ -35,6 +35,23 @@ void runRaw(sqlite3* db, const char* sql)
     }
 }
 
+// Reading the schema is the first access that needs the key: a wrong
+// password or a file that is no database fails here. A file of an earlier
+// build has the former page size; the key derived for the first try serves
+// the second, so a wrong password still costs one derivation.
+void readSchema(sqlite3* db)
+{
+    const auto tryPageSize = [db](int size) {
+        runRaw(db, QByteArray("PRAGMA cipher_page_size = " + QByteArray::number(size) + ";").constData());
+        runRaw(db, "SELECT count(*) FROM sqlite_master;");
+    };
+    try {
+        tryPageSize(kDatabasePageSize);
+    } catch (const SqlError&) {
+        tryPageSize(kLegacyPageSize);
+    }
+}
+
 std::atomic<int> gKdfIterations{kKdfIterations};
 
 } // namespace
@@ -70,12 +87,10 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
         if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
         runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(KdfIterations()) + ";").constData());
-        // Reading the schema is the first access that needs the key: a wrong
-        // password or a file that is no database fails here.
-        runRaw(db, "SELECT count(*) FROM sqlite_master;");
+        readSchema(db);
         runRaw(db, "PRAGMA foreign_keys = ON;");
-        // Every page read is decrypted; keep up to 64 MiB of them.
-        runRaw(db, "PRAGMA cache_size = -65536;");
+        // Every page read is decrypted; keep the pages of a few groups.
+        runRaw(db, "PRAGMA cache_size = -16384;");
         runRaw(db, "PRAGMA locking_mode = EXCLUSIVE;");
         runRaw(db, "BEGIN EXCLUSIVE; COMMIT;");
         InstallSqlFunctions(db, clock);
@@ -163,10 +178,9 @@ bool Connection::hasTable(const QString& name)
     return st.step();
 }
 
-void Connection::checkIntegrity(Integrity depth)
+void Connection::checkIntegrity()
 {
-    Statement st = prepare(depth == Integrity::Full ? QStringLiteral("PRAGMA integrity_check;")
-                                                    : QStringLiteral("PRAGMA quick_check;"));
+    Statement st = prepare(QStringLiteral("PRAGMA main.integrity_check;"));
     const QString first = st.step() ? st.value(0).toString() : QString();
     if (first != QLatin1String("ok"))
         throw SqlError(QStringLiteral("The database %1 is damaged: %2").arg(path_, first));
@@ -184,7 +198,7 @@ void Connection::exportTo(const QString& targetPath, const QString& password)
         created = true;
     }
     try {
-        attachAndExport(targetPath, password);
+        attachAndExport(targetPath, &password, {});
     } catch (...) {
         if (created)
             QFile::remove(targetPath);
@@ -192,15 +206,36 @@ void Connection::exportTo(const QString& targetPath, const QString& password)
     }
 }
 
-void Connection::attachAndExport(const QString& targetPath, const QString& password)
+void Connection::exportCopy(const QString& targetPath, const QString& finishSql)
 {
-    Statement attach = prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;"));
+    attachAndExport(targetPath, nullptr, finishSql);
+}
+
+int Connection::pageSize()
+{
+    return scalar(QStringLiteral("PRAGMA page_size;")).toInt();
+}
+
+// Without a password the copy takes this database's derived key and salt, so
+// that no second key derivation is needed.
+void Connection::attachAndExport(const QString& targetPath, const QString* password, const QString& finishSql)
+{
+    Statement attach = prepare(password ? QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;")
+                                        : QStringLiteral("ATTACH DATABASE ?1 AS compacted;"));
     attach.bindAt(1, targetPath);
-    attach.bindAt(2, password);
+    if (password)
+        attach.bindAt(2, *password);
     attach.step();
     try {
-        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
+        if (password)
+            exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
+        exec(QStringLiteral("PRAGMA compacted.cipher_page_size = %1;").arg(kDatabasePageSize));
+        // A copy that fails part way is thrown away whole, and a finished one
+        // is synced once by its caller: no journal, no syncs of its own.
+        exec(QStringLiteral("PRAGMA compacted.journal_mode = OFF; PRAGMA compacted.synchronous = OFF;"));
         scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+        if (!finishSql.isEmpty())
+            exec(finishSql);
     } catch (...) {
         exec(QStringLiteral("DETACH DATABASE compacted;"));
         throw;

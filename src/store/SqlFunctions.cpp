@@ -70,7 +70,10 @@ void check(sqlite3* db, int rc)
 void InstallSqlFunctions(sqlite3* db, const Clock* clock)
 {
     void* clockData = const_cast<Clock*>(clock);
-    check(db, sqlite3_create_function_v2(db, "now", 0, SQLITE_UTF8, clockData, nowFunction, nullptr, nullptr, nullptr));
+    // Declared deterministic, the engine takes Now() for a constant of the
+    // statement: one instant per run of a statement, read once, not once per row.
+    check(db, sqlite3_create_function_v2(db, "now", 0, SQLITE_UTF8 | SQLITE_DETERMINISTIC, clockData, nowFunction,
+                                         nullptr, nullptr, nullptr));
     check(db, sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
                                          nullptr, nullptr, nullptr));
     check(db, sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr));
