@@ -65,7 +65,8 @@ void SetKdfIterations(int iterations)
     gKdfIterations = iterations;
 }
 
-Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path))
+Connection::Connection(sqlite3* db, QString path, SqlFunctionState* functions)
+    : db_(db), path_(std::move(path)), functions_(functions)
 {
 }
 
@@ -83,6 +84,7 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
         failOpen(db, path);
     sqlite3_busy_timeout(db, 0);
     const QByteArray key = password.toUtf8();
+    SqlFunctionState* functions = nullptr;
     try {
         if (sqlite3_key(db, key.constData(), int(key.size())) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
@@ -93,12 +95,12 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
         runRaw(db, "PRAGMA cache_size = -16384;");
         runRaw(db, "PRAGMA locking_mode = EXCLUSIVE;");
         runRaw(db, "BEGIN EXCLUSIVE; COMMIT;");
-        InstallSqlFunctions(db, clock);
+        functions = InstallSqlFunctions(db, clock);
     } catch (const SqlError& e) {
         sqlite3_close(db);
         throw SqlError(QStringLiteral("Cannot open %1: %2").arg(path, e.message()));
     }
-    return std::unique_ptr<Connection>(new Connection(db, path));
+    return std::unique_ptr<Connection>(new Connection(db, path, functions));
 }
 
 std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password, const Clock* clock)
@@ -233,7 +235,10 @@ void Connection::attachAndExport(const QString& targetPath, const QString* passw
         // A copy that fails part way is thrown away whole, and a finished one
         // is synced once by its caller: no journal, no syncs of its own.
         exec(QStringLiteral("PRAGMA compacted.journal_mode = OFF; PRAGMA compacted.synchronous = OFF;"));
-        scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+        {
+            const StatementNoticeOff off(db_, functions_);
+            scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+        }
         if (!finishSql.isEmpty())
             exec(finishSql);
     } catch (...) {

@@ -10,6 +10,7 @@ struct sqlite3;
 namespace lw {
 
 class Clock;
+struct SqlFunctionState;
 
 // The key derivation strength of every database file the program writes.
 inline constexpr int kKdfIterations = 256000;
@@ -66,12 +67,13 @@ public:
     void rekey(const QString& newPassword);
 
 private:
-    Connection(sqlite3* db, QString path);
+    Connection(sqlite3* db, QString path, SqlFunctionState* functions);
     void attachAndExport(const QString& targetPath, const QString* password, const QString& finishSql);
     static std::unique_ptr<Connection> connect(const QString& path, const QString& password, const Clock* clock,
                                                int flags);
     sqlite3* db_;
     QString path_;
+    SqlFunctionState* functions_;
 };
 
 // True when the engine linked in cannot open encrypted databases.
