@@ -44,6 +44,7 @@ public:
 
 private:
     [[noreturn]] void fail(const QString& what, int errorNumber) const;
+    void startWriteback();
 
     QString target_;
     QString prefix_;
@@ -51,6 +52,8 @@ private:
     int fd_ = -1;
     int mode_ = -1;
     bool committed_ = false;
+    qint64 written_ = 0;
+    qint64 handedToDisk_ = 0;
 };
 
 // Removes what a process that ended part way left in `folder`: files whose

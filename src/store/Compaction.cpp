@@ -3,6 +3,7 @@
 #include "BusyCursor.h"
 #include "Connection.h"
 #include "FileLock.h"
+#include "Schema.h"
 #include "TCryptFile.h"
 #include "settings/AtomicFile.h"
 
@@ -12,15 +13,19 @@ namespace lw {
 
 void CompactDatabase(const QString& path, const QString& password, FileLock* lock)
 {
+    CompactDatabase(Connection::open(path, password), lock);
+}
+
+void CompactDatabase(std::unique_ptr<Connection> db, FileLock* lock)
+{
     BusyCursor busy;
+    const QString path = db->path();
     const QString folder = QFileInfo(path).absolutePath() + QLatin1Char('/');
     AtomicFile temp(path, folder + QLatin1String(kCompactionFileName));
-    {
-        auto db = Connection::open(path, password);
-        db->checkIntegrity();
-        temp.open();
-        db->exportTo(temp.tempPath(), password);
-    }
+    db->checkIntegrity();
+    temp.open();
+    db->exportCopy(temp.tempPath(), ExpireIndexStatement(QStringLiteral("compacted")));
+    db.reset();
     ProcessPendingEvents();
     temp.commit();
     if (lock)

@@ -12,6 +12,7 @@
 #include <atomic>
 #include <cerrno>
 #include <fcntl.h>
+#include <optional>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -36,6 +37,23 @@ void runRaw(sqlite3* db, const char* sql)
     }
 }
 
+// Reading the schema is the first access that needs the key: a wrong
+// password or a file that is no database fails here. A file of an earlier
+// build has the former page size; the key derived for the first try serves
+// the second, so a wrong password still costs one derivation.
+void readSchema(sqlite3* db)
+{
+    const auto tryPageSize = [db](int size) {
+        runRaw(db, QByteArray("PRAGMA cipher_page_size = " + QByteArray::number(size) + ";").constData());
+        runRaw(db, "SELECT count(*) FROM sqlite_master;");
+    };
+    try {
+        tryPageSize(kDatabasePageSize);
+    } catch (const SqlError&) {
+        tryPageSize(kLegacyPageSize);
+    }
+}
+
 std::atomic<int> gKdfIterations{kKdfIterations};
 
 } // namespace
@@ -49,7 +67,8 @@ void SetKdfIterations(int iterations)
     gKdfIterations = iterations;
 }
 
-Connection::Connection(sqlite3* db, QString path) : db_(db), path_(std::move(path))
+Connection::Connection(sqlite3* db, QString path, SqlFunctionState* functions)
+    : db_(db), path_(std::move(path)), functions_(functions)
 {
 }
 
@@ -67,24 +86,23 @@ std::unique_ptr<Connection> Connection::connect(const QString& path, const QStri
         failOpen(db, path);
     sqlite3_busy_timeout(db, 0);
     const SecretBytes key(password.toUtf8());
+    SqlFunctionState* functions = nullptr;
     try {
         if (sqlite3_key(db, key.data(), key.size()) != SQLITE_OK)
             throw SqlError(QString::fromUtf8(sqlite3_errmsg(db)));
         runRaw(db, QByteArray("PRAGMA kdf_iter = " + QByteArray::number(KdfIterations()) + ";").constData());
-        // Reading the schema is the first access that needs the key: a wrong
-        // password or a file that is no database fails here.
-        runRaw(db, "SELECT count(*) FROM sqlite_master;");
+        readSchema(db);
         runRaw(db, "PRAGMA foreign_keys = ON;");
-        // Every page read is decrypted; keep up to 64 MiB of them.
-        runRaw(db, "PRAGMA cache_size = -65536;");
+        // Every page read is decrypted; keep the pages of a few groups.
+        runRaw(db, "PRAGMA cache_size = -16384;");
         runRaw(db, "PRAGMA locking_mode = EXCLUSIVE;");
         runRaw(db, "BEGIN EXCLUSIVE; COMMIT;");
-        InstallSqlFunctions(db, clock);
+        functions = InstallSqlFunctions(db, clock);
     } catch (const SqlError& e) {
         sqlite3_close(db);
         throw SqlError(QStringLiteral("Cannot open %1: %2").arg(path, e.message()));
     }
-    return std::unique_ptr<Connection>(new Connection(db, path));
+    return std::unique_ptr<Connection>(new Connection(db, path, functions));
 }
 
 std::unique_ptr<Connection> Connection::open(const QString& path, const QString& password, const Clock* clock)
@@ -164,10 +182,9 @@ bool Connection::hasTable(const QString& name)
     return st.step();
 }
 
-void Connection::checkIntegrity(Integrity depth)
+void Connection::checkIntegrity()
 {
-    Statement st = prepare(depth == Integrity::Full ? QStringLiteral("PRAGMA integrity_check;")
-                                                    : QStringLiteral("PRAGMA quick_check;"));
+    Statement st = prepare(QStringLiteral("PRAGMA main.integrity_check;"));
     const QString first = st.step() ? st.value(0).toString() : QString();
     if (first != QLatin1String("ok"))
         throw SqlError(QStringLiteral("The database %1 is damaged: %2").arg(path_, first));
@@ -185,7 +202,7 @@ void Connection::exportTo(const QString& targetPath, const QString& password)
         created = true;
     }
     try {
-        attachAndExport(targetPath, password);
+        attachAndExport(targetPath, &password, {});
     } catch (...) {
         if (created)
             QFile::remove(targetPath);
@@ -193,17 +210,43 @@ void Connection::exportTo(const QString& targetPath, const QString& password)
     }
 }
 
-void Connection::attachAndExport(const QString& targetPath, const QString& password)
+void Connection::exportCopy(const QString& targetPath, const QString& finishSql)
 {
-    // The key outlives the statement that reads it.
-    const SecretBytes key(password.toUtf8());
-    Statement attach = prepare(QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;"));
+    attachAndExport(targetPath, nullptr, finishSql);
+}
+
+int Connection::pageSize()
+{
+    return scalar(QStringLiteral("PRAGMA page_size;")).toInt();
+}
+
+// Without a password the copy takes this database's derived key and salt, so
+// that no second key derivation is needed.
+void Connection::attachAndExport(const QString& targetPath, const QString* password, const QString& finishSql)
+{
+    Statement attach = prepare(password ? QStringLiteral("ATTACH DATABASE ?1 AS compacted KEY ?2;")
+                                        : QStringLiteral("ATTACH DATABASE ?1 AS compacted;"));
     attach.bindAt(1, targetPath);
-    attach.bindSecretAt(2, key);
+    // The key outlives the statement that reads it.
+    std::optional<SecretBytes> key;
+    if (password) {
+        key.emplace(password->toUtf8());
+        attach.bindSecretAt(2, *key);
+    }
     attach.step();
     try {
-        exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
-        scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+        if (password)
+            exec(QStringLiteral("PRAGMA compacted.kdf_iter = %1;").arg(KdfIterations()));
+        exec(QStringLiteral("PRAGMA compacted.cipher_page_size = %1;").arg(kDatabasePageSize));
+        // A copy that fails part way is thrown away whole, and a finished one
+        // is synced once by its caller: no journal, no syncs of its own.
+        exec(QStringLiteral("PRAGMA compacted.journal_mode = OFF; PRAGMA compacted.synchronous = OFF;"));
+        {
+            const StatementNoticeOff off(db_, functions_);
+            scalar(QStringLiteral("SELECT sqlcipher_export('compacted');"));
+        }
+        if (!finishSql.isEmpty())
+            exec(finishSql);
     } catch (...) {
         exec(QStringLiteral("DETACH DATABASE compacted;"));
         throw;

@@ -10,9 +10,14 @@ struct sqlite3;
 namespace lw {
 
 class Clock;
+struct SqlFunctionState;
 
 // The key derivation strength of every database file the program writes.
 inline constexpr int kKdfIterations = 256000;
+// The page size of every database file the program writes. Files of earlier
+// builds have the engine's former default and keep opening.
+inline constexpr int kDatabasePageSize = 4096;
+inline constexpr int kLegacyPageSize = 1024;
 
 // The strength this process derives keys with: kKdfIterations unless a test
 // lowers it to afford thousands of unlocks (a file opens only with the
@@ -48,22 +53,27 @@ public:
     bool hasTable(const QString& name);
     const QString& path() const { return path_; }
 
-    // The engine's integrity check; anything but "ok" is an error. The quick
-    // check reads every page but skips the index cross-checks.
-    enum class Integrity { Full, Quick };
-    void checkIntegrity(Integrity depth = Integrity::Full);
+    // The engine's full integrity check; anything but "ok" is an error.
+    void checkIntegrity();
     // Writes a compacted copy of the whole database into a new keyed file.
     void exportTo(const QString& targetPath, const QString& password);
+    // Writes a compacted copy into the existing, empty file at targetPath
+    // under this database's own key (no second key derivation) and with the
+    // program's page size, then runs finishSql on it (schema "compacted").
+    // The copy is not synced: the caller syncs it before putting it in place.
+    void exportCopy(const QString& targetPath, const QString& finishSql = {});
+    int pageSize();
     // Changes the database password.
     void rekey(const QString& newPassword);
 
 private:
-    Connection(sqlite3* db, QString path);
-    void attachAndExport(const QString& targetPath, const QString& password);
+    Connection(sqlite3* db, QString path, SqlFunctionState* functions);
+    void attachAndExport(const QString& targetPath, const QString* password, const QString& finishSql);
     static std::unique_ptr<Connection> connect(const QString& path, const QString& password, const Clock* clock,
                                                int flags);
     sqlite3* db_;
     QString path_;
+    SqlFunctionState* functions_;
 };
 
 // True when the engine linked in cannot open encrypted databases.

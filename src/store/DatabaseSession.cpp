@@ -94,8 +94,9 @@ void DatabaseSession::OpenDatabase(const QString& password)
     std::unique_ptr<Connection> db;
     try {
         db = Connection::open(path, password, &s_.clock);
+        // Every page the unlock reads is authenticated as it is read, and a
+        // damaged one refuses the unlock; the full check runs at compaction.
         CheckPasswordDatabase(*db);
-        db->checkIntegrity(Connection::Integrity::Quick);
     } catch (const std::exception& e) {
         db.reset();
         lock_.release();
@@ -251,16 +252,17 @@ void DatabaseSession::CloseDatabase()
     records_.SavePendingEdits();
     const MaintenanceStep step = countDown(db);
     records_.CloseQueries();
-    db_.reset();
+    std::unique_ptr<Connection> closing = std::move(db_);
 
     if (step.compactNow) {
         try {
-            CompactDatabase(path, currentMasterPassword_, &lock_);
+            CompactDatabase(std::move(closing), &lock_);
         } catch (const std::exception& e) {
             s_.messages.ShowInfo(QStringLiteral("The database \"%1\" could not be compacted and is unchanged.\r\n%2")
                                      .arg(path, QString::fromStdString(e.what())));
         }
     }
+    closing.reset();
     hooks_.ClearStatusAndBackground();
     hooks_.EnableDatabaseControls(false);
     hooks_.ShowDatabaseClosed();

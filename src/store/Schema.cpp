@@ -75,7 +75,7 @@ void CreatePasswordDatabase(const QString& path, const QString& masterPassword, 
         throw Error(QStringLiteral("Cannot replace %1.").arg(path));
     auto db = Connection::create(path, masterPassword);
     db->exec(QStringLiteral("BEGIN;"));
-    db->exec(optionsTable() + groupsTable() + passwordsTable());
+    db->exec(optionsTable() + groupsTable() + passwordsTable() + ExpireIndexStatement());
     db->exec(QStringLiteral("INSERT INTO Options (pwdsystray, style, DBMaintCount, DBMaintFreq,"
                             " showpassword, promptpassword) VALUES (1, 'None', 100, 100, 1, 1);"));
     if (sampleGroups) {
@@ -88,6 +88,11 @@ void CreatePasswordDatabase(const QString& path, const QString& masterPassword, 
         db->exec(QStringLiteral("UPDATE Options SET [Group] = 'Email Accounts';"));
     }
     db->exec(QStringLiteral("COMMIT;"));
+}
+
+QString ExpireIndexStatement(const QString& schemaName)
+{
+    return QStringLiteral("CREATE INDEX IF NOT EXISTS [%1].[ExpireKey] ON Passwords (ExpireDate);\n").arg(schemaName);
 }
 
 void CheckPasswordDatabase(Connection& db)

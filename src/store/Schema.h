@@ -14,6 +14,10 @@ const QStringList& SampleGroupNames();
 // is left closed and not scrambled.
 void CreatePasswordDatabase(const QString& path, const QString& masterPassword, bool sampleGroups);
 
+// The index on the expiry date that keeps the expired-accounts list quick,
+// created in the schema named (of a file of an earlier build that lacks it).
+QString ExpireIndexStatement(const QString& schemaName = QStringLiteral("main"));
+
 // Refuses a connection to a file that is not a password database.
 void CheckPasswordDatabase(Connection& db);
 

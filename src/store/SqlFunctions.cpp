@@ -18,11 +18,38 @@ std::string_view textArg(sqlite3_value* v)
     return t ? std::string_view(t, size_t(sqlite3_value_bytes(v))) : std::string_view();
 }
 
+} // namespace
+
+// What Now() gives during one run of a statement: the clock is read at the
+// first call and the same instant serves every row of that run.
+struct SqlFunctionState {
+    const Clock* clock = nullptr;
+    QByteArray text; // empty until read in the current run
+};
+
+namespace {
+
 void nowFunction(sqlite3_context* ctx, int, sqlite3_value**)
 {
-    const auto* clock = static_cast<const Clock*>(sqlite3_user_data(ctx));
-    const QByteArray t = DateTimeText(clock ? clock->now() : QDateTime::currentDateTime()).toUtf8();
-    sqlite3_result_text(ctx, t.constData(), int(t.size()), SQLITE_TRANSIENT);
+    auto* instant = static_cast<SqlFunctionState*>(sqlite3_user_data(ctx));
+    if (instant->text.isEmpty())
+        instant->text = DateTimeText(instant->clock ? instant->clock->now() : QDateTime::currentDateTime()).toUtf8();
+    sqlite3_result_text(ctx, instant->text.constData(), int(instant->text.size()), SQLITE_TRANSIENT);
+}
+
+// Called as a statement begins a run (and as a trigger inside it begins,
+// which belongs to the same run): a new run reads the clock again.
+int statementStarts(unsigned, void* data, void*, void* sqlText)
+{
+    const char* text = static_cast<const char*>(sqlText);
+    if (!(text && text[0] == '-' && text[1] == '-'))
+        static_cast<SqlFunctionState*>(data)->text.clear();
+    return 0;
+}
+
+void destroyState(void* data)
+{
+    delete static_cast<SqlFunctionState*>(data);
 }
 
 // "text LIKE pattern" reaches here as like(pattern, text).
@@ -67,13 +94,27 @@ void check(sqlite3* db, int rc)
 
 } // namespace
 
-void InstallSqlFunctions(sqlite3* db, const Clock* clock)
+SqlFunctionState* InstallSqlFunctions(sqlite3* db, const Clock* clock)
 {
-    void* clockData = const_cast<Clock*>(clock);
-    check(db, sqlite3_create_function_v2(db, "now", 0, SQLITE_UTF8, clockData, nowFunction, nullptr, nullptr, nullptr));
+    // The connection owns the state: the engine frees it with the function.
+    auto* state = new SqlFunctionState{clock, {}};
+    check(db,
+          sqlite3_create_function_v2(db, "now", 0, SQLITE_UTF8, state, nowFunction, nullptr, nullptr, destroyState));
+    check(db, sqlite3_trace_v2(db, SQLITE_TRACE_STMT, statementStarts, state));
     check(db, sqlite3_create_function_v2(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction,
                                          nullptr, nullptr, nullptr));
     check(db, sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, compareNoCase, nullptr));
+    return state;
+}
+
+StatementNoticeOff::StatementNoticeOff(sqlite3* db, SqlFunctionState* state) : db_(db), state_(state)
+{
+    sqlite3_trace_v2(db_, 0, nullptr, nullptr);
+}
+
+StatementNoticeOff::~StatementNoticeOff()
+{
+    sqlite3_trace_v2(db_, SQLITE_TRACE_STMT, statementStarts, state_);
 }
 
 } // namespace lw

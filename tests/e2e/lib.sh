@@ -151,7 +151,7 @@ lw_scramble() { lw_scramble_py on "$1" "$2" "$3" || fail "cannot scramble $1"; }
 
 lw_sql() {
     local out
-    out=$(printf "PRAGMA key = '%s';\nPRAGMA kdf_iter = 256000;\n%s\n" "$2" "$3" | sqlcipher -bail "$1" 2>&1) ||
+    out=$(printf "PRAGMA key = '%s';\nPRAGMA kdf_iter = 256000;\nPRAGMA cipher_page_size = 4096;\n%s\n" "$2" "$3" | sqlcipher -bail "$1" 2>&1) ||
         fail "sqlcipher on $1: $out"
     # The key pragmas answer "ok" on newer shells; keep only the rows asked for.
     printf '%s\n' "$out" | grep -v '^ok$' || true

@@ -195,6 +195,38 @@ TEST_F(Session, ADamagedFileIsRefusedWithoutBeingChanged)
     EXPECT_EQ(logLines().last().right(6), "failed");
 }
 
+// The unlock authenticates only the pages it reads; the compaction checks
+// every page and refuses to replace the file with a copy that lost any.
+TEST_F(Session, ADamagedPageTheUnlockDoesNotReadStopsTheCompactionAndStaysAsItWas)
+{
+    {
+        auto db = Connection::open(path, "secret1");
+        db->exec("BEGIN;");
+        for (int i = 0; i < 300; ++i)
+            db->exec(QStringLiteral("INSERT INTO Passwords (GroupID, Description, Notes) VALUES (1, 'a%1', '%2');")
+                         .arg(i)
+                         .arg(QString(400, QChar('n'))));
+        db->exec("COMMIT;");
+    }
+    setCounter(0);
+    QByteArray bytes = dir.read("Family.pdb");
+    const qsizetype page = (bytes.size() / kDatabasePageSize / 2) * kDatabasePageSize;
+    for (qsizetype i = page + 100; i < page + 200; ++i)
+        bytes[i] = char(bytes[i] ^ 0x33);
+    dir.write("Family.pdb", bytes);
+
+    session.OpenDatabase("secret1");
+    session.CloseDatabase();
+    ASSERT_EQ(messages.boxes.size(), 1u);
+    EXPECT_TRUE(messages.texts().join("").contains("could not be compacted"))
+        << messages.texts().join("").toStdString();
+    EXPECT_FALSE(dir.exists(kCompactionFileName));
+    DecryptDatabaseFile(cipher, "secret1", path);
+    const QByteArray after = dir.read("Family.pdb");
+    ASSERT_EQ(after.size(), bytes.size());
+    EXPECT_EQ(after.mid(page, kDatabasePageSize), bytes.mid(page, kDatabasePageSize));
+}
+
 } // namespace
 
 TEST_F(Session, TheTrayCheckComparesExactlyAndSoundsAndLogsLikeAnUnlock)

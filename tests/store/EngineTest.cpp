@@ -145,7 +145,7 @@ TEST_F(Engine, TheStockShellReadsTheFile)
     QProcess shell;
     shell.start("sqlcipher", {path});
     ASSERT_TRUE(shell.waitForStarted()) << "the sqlcipher shell is not installed";
-    shell.write("PRAGMA key = 'secret1';\nPRAGMA kdf_iter = 256000;\n"
+    shell.write("PRAGMA key = 'secret1';\nPRAGMA kdf_iter = 256000;\nPRAGMA cipher_page_size = 4096;\n"
                 "SELECT Name FROM Groups ORDER BY Name;\n.quit\n");
     shell.closeWriteChannel();
     ASSERT_TRUE(shell.waitForFinished());

@@ -143,6 +143,9 @@ void TfrmMain::buildLeftPane(QWidget* pane)
     u.GridDescription->setModel(u.accountModel);
     u.GridDescription->setEditTriggers(QAbstractItemView::NoEditTriggers);
     u.GridDescription->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Every row is one line of one font: the list lays out a group of
+    // thousands without measuring each description.
+    u.GridDescription->setUniformItemSizes(true);
     QPalette p = u.GridDescription->palette();
     p.setColor(QPalette::Base, p.color(QPalette::ToolTipBase));
     u.GridDescription->setPalette(p);
