@@ -8,6 +8,7 @@
 #include "store/AliasStore.h"
 #include "store/Clock.h"
 #include "ui/FileChooser.h"
+#include "ui/SecretClipboard.h"
 #include "ui/main/MainControls.h"
 #include "ui/main/TfrmMain.h"
 
@@ -56,7 +57,8 @@ void BM_WindowGroupSwitch100k(benchmark::State& state)
     NoMessages messages;
     NoFiles files;
     NoSounds sounds;
-    TfrmMain main({dir.path(), settings, alias, log, clock, messages, files, sounds});
+    SecretClipboard clipboard(settings, clock);
+    TfrmMain main({dir.path(), settings, alias, log, clock, messages, files, sounds, clipboard});
     main.show();
     main.session().OpenDatabase(kPassword);
     QApplication::processEvents();

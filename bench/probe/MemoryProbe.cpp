@@ -9,6 +9,7 @@
 #include "ui/QtFileChooser.h"
 #include "ui/QtMessages.h"
 #include "ui/QtSoundPlayer.h"
+#include "ui/SecretClipboard.h"
 #include "ui/main/TfrmMain.h"
 
 #include <QApplication>
@@ -37,7 +38,8 @@ int main(int argc, char** argv)
     QtMessages messages;
     QtFileChooser files;
     QtSoundPlayer sounds;
-    TfrmMain frmMain({folder.path(), settings, alias, log, clock, messages, files, sounds});
+    SecretClipboard clipboard(settings, clock);
+    TfrmMain frmMain({folder.path(), settings, alias, log, clock, messages, files, sounds, clipboard});
     frmMain.show();
     QApplication::processEvents();
 
