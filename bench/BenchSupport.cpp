@@ -3,6 +3,7 @@
 #include "store/Connection.h"
 #include "store/Schema.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -89,6 +90,17 @@ void CopyAndSync(const QString& source, const QString& target)
     if (fd < 0 || ::fdatasync(fd) != 0)
         throw std::runtime_error("cannot sync the benchmark copy");
     ::close(fd);
+}
+
+void NeedApplication()
+{
+    static int argc = 1;
+    static char name[] = "lockwell_bench";
+    static char* argv[] = {name, nullptr};
+    if (!QCoreApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        new QApplication(argc, argv);
+    }
 }
 
 } // namespace lw::bench

@@ -27,6 +27,10 @@ QString GroupName(int g);
 // maintenance countdown is set so high that no close compacts.
 const QString& LargeDatabaseFile();
 
+// Makes the application, once, on the offscreen platform, for benchmarks of
+// widgets or of the printer's PDF mode.
+void NeedApplication();
+
 // Copies `source` to `target` (replacing it) and syncs the copy to disk.
 void CopyAndSync(const QString& source, const QString& target);
 

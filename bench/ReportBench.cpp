@@ -1,4 +1,5 @@
 // The full report of a large database, laid out and written as a PDF.
+#include "BenchSupport.h"
 #include "report/BeforePrint.h"
 #include "report/ReportLayout.h"
 #include "report/ReportTemplates.h"
@@ -11,18 +12,6 @@
 using namespace lw;
 
 namespace {
-
-// Widgets are not drawn here, but the printer's PDF mode wants an application.
-void needApplication()
-{
-    static int argc = 1;
-    static char name[] = "lockwell_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-}
 
 // 10,000 accounts in 100 groups; every field filled, one account in four
 // with a note of a few lines.
@@ -49,7 +38,7 @@ std::vector<ReportRow> accounts()
 
 void BM_ReportFull10k(benchmark::State& state)
 {
-    needApplication();
+    bench::NeedApplication();
     const std::vector<ReportRow> rows = accounts();
     QTemporaryDir dir;
     int pages = 0;
@@ -68,7 +57,7 @@ BENCHMARK(BM_ReportFull10k)->Unit(benchmark::kMillisecond)->Iterations(3);
 // The layout pass alone, to tell it from the drawing.
 void BM_ReportLayoutFull10k(benchmark::State& state)
 {
-    needApplication();
+    bench::NeedApplication();
     const std::vector<ReportRow> rows = accounts();
     for (auto _ : state) {
         ReportTemplate report = ppRptPasswords();

@@ -24,17 +24,6 @@ using namespace lw::bench;
 
 namespace {
 
-void needApplication()
-{
-    static int argc = 1;
-    static char name[] = "lockwell_bench";
-    static char* argv[] = {name, nullptr};
-    if (!QCoreApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        new QApplication(argc, argv);
-    }
-}
-
 class NoFiles : public FileChooser {
 public:
     QString openFile(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
@@ -44,7 +33,7 @@ public:
 
 void BM_WindowGroupSwitch100k(benchmark::State& state)
 {
-    needApplication();
+    NeedApplication();
     QTemporaryDir dir;
     const QString path = dir.filePath("large.pdb");
     CopyAndSync(LargeDatabaseFile(), path);

@@ -50,6 +50,16 @@ void MainWindowTest::createDatabase(const QString& name, const QString& password
                 boxes.end());
 }
 
+void MainWindowTest::answerPasswordPrompt(const QString& password, bool giveUp)
+{
+    modal.then<TfrmEnterMasterPassword>([=](TfrmEnterMasterPassword& d) {
+        QTest::keyClicks(d.txtPassword, password);
+        d.cmdOK->click();
+        if (giveUp)
+            d.reject();
+    });
+}
+
 void MainWindowTest::unlock(const QString& password)
 {
     modal.then<TfrmEnterMasterPassword>([=](TfrmEnterMasterPassword& d) {

@@ -27,6 +27,9 @@ protected:
     void createDatabase(const QString& name, const QString& password, bool samples = true);
     // Opens the configured database through the unlock dialog.
     void unlock(const QString& password);
+    // Types `password` into the next master password prompt and presses OK;
+    // with giveUp the prompt is then closed, as a user does after a refusal.
+    void answerPasswordPrompt(const QString& password, bool giveUp = false);
     QStringList logLines() const;
 
     TempDir dir;

@@ -182,18 +182,11 @@ TEST_F(MainWindowTest, ComingBackFromTheTrayAsksForTheMasterPasswordWithoutTheEn
     createDatabase("work.pdb", "secret1");
     main->hide();
     main->Tag = 1;
-    modal.then<TfrmEnterMasterPassword>([](TfrmEnterMasterPassword& d) {
-        QTest::keyClicks(d.txtPassword, "nope");
-        d.cmdOK->click();
-        d.reject();
-    });
+    answerPasswordPrompt("nope", true);
     main->RestoreFromTray();
     EXPECT_FALSE(main->isVisible());
     EXPECT_EQ(main->Tag, 1);
-    modal.then<TfrmEnterMasterPassword>([](TfrmEnterMasterPassword& d) {
-        QTest::keyClicks(d.txtPassword, "secret1");
-        d.cmdOK->click();
-    });
+    answerPasswordPrompt("secret1");
     main->RestoreFromTray();
     EXPECT_TRUE(main->isVisible());
     EXPECT_EQ(main->Tag, 0);

@@ -167,18 +167,11 @@ TEST_F(Secrets, IdleLockStoresTheEditHidesAndAsksForThePasswordOnReturn)
     EXPECT_EQ(clipboardText(), "");
 
     // pwdsystray is off, and still the password is asked.
-    modal.then<TfrmEnterMasterPassword>([](TfrmEnterMasterPassword& d) {
-        QTest::keyClicks(d.txtPassword, "nope");
-        d.cmdOK->click();
-        d.reject();
-    });
+    answerPasswordPrompt("nope", true);
     main->RestoreFromTray();
     EXPECT_FALSE(main->isVisible());
     EXPECT_TRUE(main->isLocked());
-    modal.then<TfrmEnterMasterPassword>([](TfrmEnterMasterPassword& d) {
-        QTest::keyClicks(d.txtPassword, "secret1");
-        d.cmdOK->click();
-    });
+    answerPasswordPrompt("secret1");
     main->RestoreFromTray();
     EXPECT_TRUE(main->isVisible());
     EXPECT_FALSE(main->isLocked());
@@ -211,10 +204,7 @@ TEST_F(Secrets, IdleWhileInTheTrayAsksForThePasswordOnReturn)
     later(5 * 60);
     main->idleWatch().check();
     EXPECT_TRUE(main->isLocked());
-    modal.then<TfrmEnterMasterPassword>([](TfrmEnterMasterPassword& d) {
-        QTest::keyClicks(d.txtPassword, "secret1");
-        d.cmdOK->click();
-    });
+    answerPasswordPrompt("secret1");
     main->RestoreFromTray();
     EXPECT_TRUE(main->isVisible());
 }
