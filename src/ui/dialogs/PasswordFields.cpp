@@ -1,5 +1,6 @@
 #include "PasswordFields.h"
 
+#include "records/PasswordStrength.h"
 #include "store/SecretWipe.h"
 #include "ui/bindings/EventHook.h"
 
@@ -79,6 +80,15 @@ QLabel* MakeStrengthLabel(QWidget* parent)
     auto* l = new QLabel(parent);
     l->setToolTip("How hard the password is to guess: every bit doubles the number of tries");
     l->setMinimumWidth(l->fontMetrics().horizontalAdvance("Strength: about 999 bits (strong)"));
+    return l;
+}
+
+QLabel* MakeTypedStrengthLabel(QLineEdit* box, QWidget* parent)
+{
+    QLabel* l = MakeStrengthLabel(parent);
+    l->setText(TypedStrengthText(box->text()));
+    QObject::connect(box, &QLineEdit::textChanged, l,
+                     [l](const QString& text) { l->setText(TypedStrengthText(text)); });
     return l;
 }
 

@@ -29,6 +29,8 @@ QLabel* MakeBoldLabel(const QString& text, QWidget* parent);
 // The label that shows how hard a password is to guess, wide enough for its
 // longest line.
 QLabel* MakeStrengthLabel(QWidget* parent);
+// A strength label that follows what is typed in `box`, from the start.
+QLabel* MakeTypedStrengthLabel(QLineEdit* box, QWidget* parent);
 // The keys of a one-field dialog's edit: Enter runs OK, Escape closes; both
 // are swallowed. Returns whether the event was one of them.
 bool HandleOneFieldKeys(QDialog* dialog, QEvent* event, const std::function<void()>& ok);

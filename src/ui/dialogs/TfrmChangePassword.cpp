@@ -2,7 +2,6 @@
 
 #include "PasswordFields.h"
 #include "ShortMasterPassword.h"
-#include "records/PasswordStrength.h"
 #include "store/Connection.h"
 #include "store/DatabaseSession.h"
 #include "store/Messages.h"
@@ -23,8 +22,7 @@ TfrmChangePassword::TfrmChangePassword(QWidget* owner, DatabaseSession& session,
     txtCurrent = MakePasswordBox(this, true);
     txtNew = MakePasswordBox(this, false);
     txtVerify = MakePasswordBox(this, true);
-    lblStrength = MakeStrengthLabel(this);
-    lblStrength->setText(TypedStrengthText(QString()));
+    lblStrength = MakeTypedStrengthLabel(txtNew, this);
     cmdOK = MakeBoldButton("OK", this);
     cmdCancel = MakeBoldButton("Cancel", this);
     cmdOK->setDefault(true);
@@ -47,8 +45,6 @@ TfrmChangePassword::TfrmChangePassword(QWidget* owner, DatabaseSession& session,
 
     connect(cmdOK, &QPushButton::clicked, this, &TfrmChangePassword::cmdOKClick);
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(txtNew, &QLineEdit::textChanged, this,
-            [this](const QString& text) { lblStrength->setText(TypedStrengthText(text)); });
     adjustSize();
     CenterOver(parentWidget(), this);
     txtCurrent->setFocus();

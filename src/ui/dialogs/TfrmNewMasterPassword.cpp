@@ -2,7 +2,6 @@
 
 #include "PasswordFields.h"
 #include "ShortMasterPassword.h"
-#include "records/PasswordStrength.h"
 #include "store/AliasStore.h"
 #include "store/DatabaseSession.h"
 #include "store/Messages.h"
@@ -39,7 +38,7 @@ TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& se
     bevel->setFrameShadow(QFrame::Raised);
     txtPassword = MakePasswordBox(this, false);
     txtVerify = MakePasswordBox(this, true);
-    lblStrength = MakeStrengthLabel(this);
+    lblStrength = MakeTypedStrengthLabel(txtPassword, this);
     chkSample = new QCheckBox("Create Sample Groups", this);
     chkSample->setChecked(true);
     cmdCreateDB = MakeBoldButton("Create\nDatabase", this, QColor(0, 0, 128));
@@ -70,8 +69,6 @@ TfrmNewMasterPassword::TfrmNewMasterPassword(QWidget* owner, DatabaseSession& se
 
     connect(cmdCreateDB, &QPushButton::clicked, this, [this] { RunCommand(this, [this] { cmdCreateDBClick(); }); });
     connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(txtPassword, &QLineEdit::textChanged, this,
-            [this](const QString& text) { lblStrength->setText(TypedStrengthText(text)); });
     FormCreate();
 }
 
@@ -85,7 +82,6 @@ void TfrmNewMasterPassword::FormCreate()
     setWindowTitle(title);
     caption_->setText(title);
     adjustSize();
-    lblStrength->setText(TypedStrengthText(QString()));
     CenterOver(parentWidget(), this);
     txtPassword->setFocus();
 }
